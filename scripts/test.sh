@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, runs every test, then the core tests again under the sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELNOR_SANITIZE=ON -DKVELNOR_DESKTOP=OFF
+cmake --build build-sanitize -j "$jobs" --target kvelnor-core-tests
+(cd build-sanitize && ctest --output-on-failure -j "$jobs")

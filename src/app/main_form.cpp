@@ -1,0 +1,173 @@
+// Building the main window: its components in stacking order, the menu and the handler wiring.
+#include "app/main_form.hpp"
+
+#include "app/component_table.hpp"
+#include "inventory/item_names.hpp"
+#include "story/script.hpp"
+
+#include <string>
+
+namespace app {
+
+namespace {
+
+using Handler = void (TfrmHlavni::*)();
+
+// Click handlers of imgCur1 ... imgCur47, by number.
+constexpr std::array<Handler, kHotspotCount + 1> kHotspotClicks = {
+    nullptr,
+    &TfrmHlavni::imgCur1Click,  &TfrmHlavni::imgCur2Click,  &TfrmHlavni::imgCur3Click,
+    &TfrmHlavni::imgCur4Click,  &TfrmHlavni::imgCur5Click,  &TfrmHlavni::imgCur6Click,
+    &TfrmHlavni::imgCur7Click,  &TfrmHlavni::imgCur8Click,  &TfrmHlavni::imgCur9Click,
+    &TfrmHlavni::imgCur10Click, &TfrmHlavni::imgCur11Click, &TfrmHlavni::imgCur12Click,
+    &TfrmHlavni::imgCur13Click, &TfrmHlavni::imgCur14Click, &TfrmHlavni::imgCur15Click,
+    &TfrmHlavni::imgCur16Click, &TfrmHlavni::imgCur17Click, &TfrmHlavni::imgCur18Click,
+    &TfrmHlavni::imgCur19Click, &TfrmHlavni::imgCur20Click, &TfrmHlavni::imgCur21Click,
+    &TfrmHlavni::imgCur22Click, &TfrmHlavni::imgCur23Click, &TfrmHlavni::imgCur24Click,
+    &TfrmHlavni::imgCur25Click, &TfrmHlavni::imgCur26Click, &TfrmHlavni::imgCur27Click,
+    &TfrmHlavni::imgCur28Click, &TfrmHlavni::imgCur29Click, &TfrmHlavni::imgCur30Click,
+    &TfrmHlavni::imgCur31Click, &TfrmHlavni::imgCur32Click, &TfrmHlavni::imgCur33Click,
+    &TfrmHlavni::imgCur34Click, &TfrmHlavni::imgCur35Click, &TfrmHlavni::imgCur36Click,
+    &TfrmHlavni::imgCur37Click, &TfrmHlavni::imgCur38Click, &TfrmHlavni::imgCur39Click,
+    &TfrmHlavni::imgCur40Click, &TfrmHlavni::imgCur41Click, &TfrmHlavni::imgCur42Click,
+    &TfrmHlavni::imgCur43Click, &TfrmHlavni::imgCur44Click, &TfrmHlavni::imgCur45Click,
+    &TfrmHlavni::imgCur46Click, &TfrmHlavni::imgCur47Click,
+};
+
+constexpr std::array<Handler, kMapSpotCount + 1> kMapClicks = {
+    nullptr, &TfrmHlavni::imgMap1Click, &TfrmHlavni::imgMap2Click, &TfrmHlavni::imgMap3Click,
+    &TfrmHlavni::imgMap4Click,
+};
+
+// The number after a prefix ("imgCur12" -> 12), or 0 when the name has another prefix.
+int numberAfter(const std::string& name, const std::string& prefix) {
+    if (name.rfind(prefix, 0) != 0) return 0;
+    return std::stoi(name.substr(prefix.size()));
+}
+
+}  // namespace
+
+TfrmHlavni::TfrmHlavni(ui::Clock& clk, ui::Platform& plat)
+    : clock(clk),
+      platform(plat),
+      lblText("lblText", ui::ComponentKind::Label,
+              {kPanelRect.left + kLblTextOffset.left, kPanelRect.top + kLblTextOffset.top, 0, 0}, changes),
+      btnZpet("btnZpet", ui::ComponentKind::Button, kBtnZpetRect, changes),
+      btnPruzkum("btnPruzkum", ui::ComponentKind::Button, kBtnPruzkumRect, changes),
+      btnSpojit("btnSpojit", ui::ComponentKind::Button, kBtnSpojitRect, changes),
+      lbPredmety(kLbPredmetyRect, item::rank, changes),
+      Timer("Timer", kIntervalMedium, clk),
+      TimerX("TimerX", kTimerXInterval, clk),
+      Timer2("Timer2", kIntervalMedium, clk),
+      TimerDead("TimerDead", kTimerDeadInterval, clk),
+      script_(&story::gameScript()) {
+    buildComponents();
+    buildMenu();
+    wireHandlers();
+    btnZpet.setText("Zpět");
+    btnPruzkum.setText("Průzkum");
+    btnSpojit.setText("Spojit");
+}
+
+TfrmHlavni::~TfrmHlavni() = default;
+
+void TfrmHlavni::buildComponents() {
+    for (const ComponentRow& row : componentTable()) {
+        ui::Component& c = stack.add(row.name, row.kind, row.rect);
+        c.setHint(row.hint);
+        const std::string name = row.name;
+        if (int n = numberAfter(name, "imgCur"); n > 0) imgCur.at(static_cast<std::size_t>(n)) = &c;
+        if (int n = numberAfter(name, "imgMap"); n > 0) imgMap.at(static_cast<std::size_t>(n)) = &c;
+        if (int n = numberAfter(name, "imgInv"); n > 0) imgInv.at(static_cast<std::size_t>(n)) = &c;
+        if (name == "imgHlavni") imgHlavni = &c;
+        if (name == "imgClona") imgClona = &c;
+        if (name == "lblX") lblX = &c;
+        if (name == "lblkasa1") lblkasa1 = &c;
+        if (name == "lblkasa2") lblkasa2 = &c;
+    }
+}
+
+void TfrmHlavni::buildMenu() {
+    mmHra = &mm.add("mmHra", "Hra");
+    mmNova = &mm.add("mmNova", "Nová", mmHra);
+    mmNahrat = &mm.add("mmNahrat", "Nahrát", mmHra);
+    mmKonec = &mm.add("mmKonec", "Konec", mmHra);
+    mmNastaveni = &mm.add("mmNastaveni", "Nastavení");
+    mmRychlost = &mm.add("mmRychlost", "Rychlost animací", mmNastaveni);
+    mmVysoka = &mm.add("mmVysoka", "Vysoká", mmRychlost);
+    mmStredni = &mm.add("mmStredni", "Střední", mmRychlost);
+    mmNizka = &mm.add("mmNizka", "Nízká", mmRychlost);
+    mmZvuky = &mm.add("mmZvuky", "Zvuky", mmNastaveni);
+    mmInformace = &mm.add("mmInformace", "Informace");
+    mmOvladani = &mm.add("mmOvladani", "Ovládání", mmInformace);
+    mmOprogramu = &mm.add("mmOprogramu", "O programu", mmInformace);
+    mmStredni->setChecked(true);
+    mmZvuky->setChecked(true);
+}
+
+void TfrmHlavni::wireHandlers() {
+    for (int n = 1; n <= kHotspotCount; ++n) {
+        const Handler click = kHotspotClicks.at(static_cast<std::size_t>(n));
+        cur(n).onClick = [this, click] { (this->*click)(); };
+        cur(n).onMouseMove = [this, n](int, int) { imgCurMouseMove(n); };
+    }
+    for (int n = 1; n <= kMapSpotCount; ++n) {
+        const Handler click = kMapClicks.at(static_cast<std::size_t>(n));
+        map(n).onClick = [this, click] { (this->*click)(); };
+        map(n).onMouseMove = [this, n](int, int) { imgMapMouseMove(n); };
+    }
+    imgHlavni->onMouseMove = [this](int x, int y) { imgHlavniMouseMove(x, y); };
+    btnZpet.onClick = [this] { btnZpetClick(); };
+    btnPruzkum.onClick = [this] { btnPruzkumClick(); };
+    btnSpojit.onClick = [this] { btnSpojitClick(); };
+    lbPredmety.onClick = [this] { lbPredmetyClick(); };
+    lbPredmety.onDoubleClick = [this] { lbPredmetyDblClick(); };
+
+    mmNova->onClick = [this] { mmNovaClick(); };
+    mmNahrat->onClick = [this] { mmNahratClick(); };
+    mmKonec->onClick = [this] { mmKonecClick(); };
+    mmNastaveni->onClick = [this] { mmNastaveniClick(); };
+    mmVysoka->onClick = [this] { mmVysokaClick(); };
+    mmStredni->onClick = [this] { mmStredniClick(); };
+    mmNizka->onClick = [this] { mmNizkaClick(); };
+    mmZvuky->onClick = [this] { mmZvukyClick(); };
+    mmOvladani->onClick = [this] { mmOvladaniClick(); };
+    mmOprogramu->onClick = [this] { mmOprogramuClick(); };
+
+    Timer.onTimer = [this] { TimerTimer(); };
+    TimerX.onTimer = [this] { TimerXTimer(); };
+    Timer2.onTimer = [this] { Timer2Timer(); };
+    TimerDead.onTimer = [this] { TimerDeadTimer(); };
+}
+
+void TfrmHlavni::loadPicture(ui::Component& target, const std::string& path) {
+    target.setPicturePath(path);
+    if (platform.loadPicture(path)) return;
+    // Each missing file is named once; the state the handler changed stays as it is.
+    if (reportedMissing_.insert(path).second) platform.inform("Nelze načíst obrázek: " + path);
+}
+
+void TfrmHlavni::playSound(const std::string& path) {
+    if (state.soundOn == 1) platform.playSound(path);
+}
+
+void TfrmHlavni::playGuardedSound(const std::string& path, std::int32_t& guard) {
+    if (state.soundOn != 1 || guard != 0) return;
+    platform.playSound(path);
+    guard = 1;
+}
+
+bool TfrmHlavni::sequenceRunning() const {
+    return Timer.enabled() || TimerX.enabled() || Timer2.enabled();
+}
+
+void TfrmHlavni::showOverlay(int n, bool shown) {
+    cur(n).setEnabled(shown);
+    cur(n).setVisible(shown);
+}
+
+void TfrmHlavni::disableAllHotspots() {
+    for (int n = 1; n <= kHotspotCount; ++n) cur(n).setEnabled(false);
+}
+
+}  // namespace app

@@ -1,0 +1,229 @@
+// The main window TfrmHlavni: the game state, every component, the menu, the timers and
+// every handler of the game. Handlers are implemented in the file of their area.
+#pragma once
+
+#include "app/game_state.hpp"
+#include "ui/component.hpp"
+#include "ui/component_stack.hpp"
+#include "ui/menu.hpp"
+#include "ui/platform.hpp"
+#include "ui/sorted_list.hpp"
+#include "ui/timer.hpp"
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace story {
+struct ScriptEntry;
+using Script = std::vector<ScriptEntry>;
+}  // namespace story
+
+namespace app {
+
+constexpr int kHotspotCount = 47;
+constexpr int kMapSpotCount = 4;
+constexpr int kHeldPictureCount = 17;
+
+// The timers' intervals in milliseconds.
+constexpr int kIntervalHigh = 1000;    // "Vysoká"
+constexpr int kIntervalMedium = 1300;  // "Střední", the setting at start
+constexpr int kIntervalLow = 1600;     // "Nízká"
+constexpr int kTimerXInterval = 100;
+constexpr int kTimerDeadInterval = 1000;
+
+enum class HeldPictureSet { Starting, Checkpoint };
+
+class TfrmHlavni {
+public:
+    // The clock and platform outlive the form. The script defaults to the game's three chapters.
+    TfrmHlavni(ui::Clock& clock, ui::Platform& platform);
+    TfrmHlavni(const TfrmHlavni&) = delete;
+    TfrmHlavni& operator=(const TfrmHlavni&) = delete;
+    ~TfrmHlavni();
+
+    // --- start-up and the menu (src/app)
+    void FormCreate();
+    void disableAllHotspots();
+    void mmNovaClick();
+    void mmKonecClick();
+    void mmVysokaClick();
+    void mmStredniClick();
+    void mmNizkaClick();
+    void mmNastaveniClick();
+    void mmZvukyClick();
+    void mmOvladaniClick();
+    void mmOprogramuClick();
+
+    // --- the checkpoint (src/checkpoint)
+    void readCheckpointFile();
+    void writeCheckpointFile();
+    void mmNahratClick();
+
+    // --- the story clock (src/story)
+    void TimerTimer();
+    // storyTick := N, Timer and the shield on; the first tick run is N + 1.
+    void startCutscene(int startValue);
+    // Timer and the shield on, storyTick unchanged.
+    void resumeStoryClock();
+    // A pause point: stop Timer and lower the shield.
+    void pauseStory();
+    // Replaces the script, for tests of the mechanism.
+    void setScript(const story::Script* script) { script_ = script; }
+
+    // --- timed sequences (src/sequences)
+    void TimerXTimer();
+    void Timer2Timer();
+    void TimerDeadTimer();
+    // remarkFrame := F, Timer2 and the shield on.
+    void startRemark(int startFrame);
+    void startDeathCountdown();
+
+    // --- inventory (src/inventory)
+    void appendInventoryEntry(const std::string& caption);
+    void addInventoryItem(const std::string& caption);
+    void removeInventoryItem(const std::string& caption, int depth);
+    void clearInventory();
+    void loadHeldPictures(HeldPictureSet set);
+    void lbPredmetyClick();
+    void lbPredmetyDblClick();
+    void imgHlavniMouseMove(int x, int y);  // x, y within imgHlavni
+    void hideHeldPicture();
+    void dropHeldItem();
+    void btnPruzkumClick();
+    void btnZpetClick();
+    void btnSpojitClick();
+    void removeCombinedParts();
+
+    // --- scenes (src/scenes)
+    void setExaminePictureId();
+    void imgCur1Click();
+    void imgCur2Click();
+    void imgCur3Click();
+    void imgCur4Click();
+    void imgCur5Click();
+    void imgCur6Click();
+    void imgCur7Click();
+    void imgCur8Click();
+    void imgCur9Click();
+    void imgCur10Click();
+    void imgCur11Click();
+    void imgCur12Click();
+    void imgCur13Click();
+    void imgCur14Click();
+    void imgCur15Click();
+    void imgCur16Click();
+    void imgCur17Click();
+    void imgCur18Click();
+    void imgCur19Click();
+    void imgCur20Click();
+    void imgCur21Click();
+    void imgCur22Click();
+    void imgCur23Click();
+    void imgCur24Click();
+    void imgCur25Click();
+    void imgCur26Click();
+    void imgCur27Click();
+    void imgCur28Click();
+    void imgCur29Click();
+    void imgCur30Click();
+    void imgCur31Click();
+    void imgCur32Click();
+    void imgCur33Click();
+    void imgCur34Click();
+    void imgCur35Click();
+    void imgCur36Click();
+    void imgCur37Click();
+    void imgCur38Click();
+    void imgCur39Click();
+    void imgCur40Click();
+    void imgCur41Click();
+    void imgCur42Click();
+    void imgCur43Click();
+    void imgCur44Click();
+    void imgCur45Click();
+    void imgCur46Click();
+    void imgCur47Click();
+    void imgMap1Click();
+    void imgMap2Click();
+    void imgMap3Click();
+    void imgMap4Click();
+    // The mouse-move handler of hotspot n (1 to 47): its cursor, then hideHeldPicture.
+    void imgCurMouseMove(int n);
+    // The mouse-move handler of map spot n (1 to 4).
+    void imgMapMouseMove(int n);
+
+    // --- shared helpers
+    ui::Component& cur(int n) { return *imgCur.at(static_cast<std::size_t>(n)); }
+    ui::Component& map(int n) { return *imgMap.at(static_cast<std::size_t>(n)); }
+    ui::Component& inv(int n) { return *imgInv.at(static_cast<std::size_t>(n)); }
+    // Loads a picture file into a component; a file that cannot be read is reported once
+    // by name and the handler carries on.
+    void loadPicture(ui::Component& target, const std::string& path);
+    void showPicture(const std::string& path) { loadPicture(*imgHlavni, path); }
+    void setLine(const std::string& text) { lblText.setText(text); }
+    // Plays a sound only while sounds are on.
+    void playSound(const std::string& path);
+    // Plays a sound once: only while sounds are on and the guard is 0, then sets the guard.
+    void playGuardedSound(const std::string& path, std::int32_t& guard);
+    // True while a cutscene, caption or remark runs (Timer, TimerX or Timer2).
+    [[nodiscard]] bool sequenceRunning() const;
+    // Enables or disables (and with it shows or hides) an overlay hotspot.
+    void showOverlay(int n, bool shown);
+
+    // --- the model: state, components, menu, timers
+    ui::Clock& clock;
+    ui::Platform& platform;
+    GameState state;
+    std::string checkpointPath = "data.dat";
+
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack{changes};
+    ui::Component* imgHlavni = nullptr;
+    ui::Component* imgClona = nullptr;
+    ui::Component* lblX = nullptr;
+    ui::Component* lblkasa1 = nullptr;
+    ui::Component* lblkasa2 = nullptr;
+    std::array<ui::Component*, kHotspotCount + 1> imgCur{};      // 1 to 47
+    std::array<ui::Component*, kMapSpotCount + 1> imgMap{};      // 1 to 4
+    std::array<ui::Component*, kHeldPictureCount + 1> imgInv{};  // 1 to 17
+
+    // The child windows above the picture stack: the text panel's label, buttons, list.
+    ui::Component lblText;
+    ui::Component btnZpet;
+    ui::Component btnPruzkum;
+    ui::Component btnSpojit;
+    ui::SortedList lbPredmety;
+
+    ui::Menu mm{changes};
+    ui::MenuItem* mmHra = nullptr;
+    ui::MenuItem* mmNova = nullptr;
+    ui::MenuItem* mmNahrat = nullptr;
+    ui::MenuItem* mmKonec = nullptr;
+    ui::MenuItem* mmNastaveni = nullptr;
+    ui::MenuItem* mmRychlost = nullptr;
+    ui::MenuItem* mmVysoka = nullptr;
+    ui::MenuItem* mmStredni = nullptr;
+    ui::MenuItem* mmNizka = nullptr;
+    ui::MenuItem* mmZvuky = nullptr;
+    ui::MenuItem* mmInformace = nullptr;
+    ui::MenuItem* mmOvladani = nullptr;
+    ui::MenuItem* mmOprogramu = nullptr;
+
+    ui::Timer Timer;
+    ui::Timer TimerX;
+    ui::Timer Timer2;
+    ui::Timer TimerDead;
+
+private:
+    void buildComponents();
+    void buildMenu();
+    void wireHandlers();
+    void setSpeed(ui::MenuItem& item, int intervalMs);
+
+    const story::Script* script_;
+    std::set<std::string> reportedMissing_;
+};
+
+}  // namespace app

@@ -1,0 +1,71 @@
+// The game menu: new game, quit, the three speeds, the sound switch and the information windows.
+#include "app/data_files.hpp"
+#include "app/main_form.hpp"
+
+namespace app {
+
+void TfrmHlavni::mmNovaClick() {
+    if (state.storyTick == 0) {
+        Timer.setEnabled(true);
+        return;
+    }
+    if (state.storyTick < 0) return;
+    if (!platform.ask("Dotaz", "Opravdu chcete začít novou hru?")) return;
+
+    // The sound setting is not progress: it survives a new game.
+    GameState fresh;
+    fresh.soundOn = state.soundOn;
+    fresh.soundMenuArmed = state.soundMenuArmed;
+    state = fresh;
+
+    Timer.setEnabled(true);
+    Timer2.setEnabled(false);
+    TimerX.setEnabled(false);
+    TimerDead.setEnabled(false);
+    imgClona->setEnabled(false);
+    lblX->setEnabled(false);
+    lblX->setText("");
+    showPicture(pic::uvod);
+    clearInventory();
+    imgHlavni->setEnabled(true);
+    for (int n = 1; n <= kHeldPictureCount; ++n) {
+        inv(n).setEnabled(false);
+        inv(n).setVisible(false);
+    }
+    disableAllHotspots();
+    for (int n = 1; n <= kMapSpotCount; ++n) map(n).setEnabled(false);
+}
+
+void TfrmHlavni::mmKonecClick() {
+    if (platform.ask("Konec", "Opravdu chcete skončit?")) platform.quit();
+}
+
+void TfrmHlavni::setSpeed(ui::MenuItem& item, int intervalMs) {
+    for (ui::MenuItem* speed : {mmVysoka, mmStredni, mmNizka}) speed->setChecked(speed == &item);
+    Timer.setInterval(intervalMs);
+    Timer2.setInterval(intervalMs);
+}
+
+void TfrmHlavni::mmVysokaClick() { setSpeed(*mmVysoka, kIntervalHigh); }
+void TfrmHlavni::mmStredniClick() { setSpeed(*mmStredni, kIntervalMedium); }
+void TfrmHlavni::mmNizkaClick() { setSpeed(*mmNizka, kIntervalLow); }
+
+void TfrmHlavni::mmNastaveniClick() { state.soundMenuArmed = 1; }
+
+void TfrmHlavni::mmZvukyClick() {
+    if (state.soundMenuArmed == 1 && !mmZvuky->checked()) {
+        mmZvuky->setChecked(true);
+        state.soundOn = 1;
+        state.soundMenuArmed = 0;
+    }
+    if (state.soundMenuArmed == 1 && mmZvuky->checked()) {
+        mmZvuky->setChecked(false);
+        state.soundOn = 0;
+        state.soundMenuArmed = 0;
+    }
+}
+
+void TfrmHlavni::mmOvladaniClick() { platform.showWindow(ui::InfoWindow::Controls); }
+void TfrmHlavni::mmOprogramuClick() { platform.showWindow(ui::InfoWindow::About); }
+
+}  // namespace app

@@ -1,0 +1,32 @@
+// Reading the checkpoint at start-up and writing it during the night of the first day.
+#include "app/main_form.hpp"
+#include "checkpoint/checkpoint_file.hpp"
+
+namespace app {
+
+void TfrmHlavni::readCheckpointFile() {
+    const checkpoint::ReadResult read = checkpoint::readFile(checkpointPath);
+    if (!read.opened) {
+        platform.inform(checkpoint::kCannotOpen);
+        return;
+    }
+    if (read.closeFailed) platform.inform(checkpoint::kCannotClose);
+    if (read.holdsOne) mmNahrat->setEnabled(true);
+}
+
+void TfrmHlavni::writeCheckpointFile() {
+    switch (checkpoint::writeFile(checkpointPath)) {
+        case checkpoint::WriteResult::OpenFailed:
+            platform.inform(checkpoint::kCannotOpen);
+            break;
+        case checkpoint::WriteResult::CloseFailed:
+            platform.inform(checkpoint::kCannotClose);
+            break;
+        case checkpoint::WriteResult::Written:
+            break;
+    }
+    // "Nahrát" is usable for the rest of the run even when the mark did not reach the disk.
+    mmNahrat->setEnabled(true);
+}
+
+}  // namespace app

@@ -1,0 +1,34 @@
+// One line of a kvelnor-script file, parsed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace script {
+
+enum class ActionKind {
+    New, Continue, Quit, Answer, Speed, Settings, Sound, Controls, About,
+    Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump,
+};
+
+struct Action {
+    ActionKind kind = ActionKind::Dump;
+    bool yes = true;                  // answer
+    std::string word;                 // speed: high / medium / low; button and component names
+    int x = 0;                        // move, click
+    int y = 0;
+    std::int64_t ms = 0;              // wait
+    std::optional<std::string> caption;  // select / dblclick by caption
+    std::optional<int> position;         // select / dblclick by position; neither: the empty area
+};
+
+struct ParseResult {
+    std::optional<Action> action;  // empty for blank and comment lines, and on error
+    std::string error;             // why the line is malformed
+};
+
+ParseResult parseAction(std::string_view line);
+
+}  // namespace script

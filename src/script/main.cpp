@@ -1,0 +1,35 @@
+// kvelnor-script [--check] [FILE]: plays the game headlessly from a list of actions.
+#include "script/runner.hpp"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    script::RunOptions options;
+    std::string file;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--check") {
+            options.check = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << "usage: kvelnor-script [--check] [FILE]\n"
+                         "Reads one action per line from FILE or standard input and prints one JSON\n"
+                         "object per dump. With --check, verifies the \"#> path value\" lines instead.\n";
+            return 0;
+        } else if (file.empty()) {
+            file = arg;
+        } else {
+            std::cerr << "kvelnor-script: one file at most\n";
+            return script::kExitMalformed;
+        }
+    }
+    if (file.empty() || file == "-") return script::run(std::cin, std::cout, std::cerr, options);
+    std::ifstream in(file);
+    if (!in) {
+        std::cerr << "kvelnor-script: cannot read " << file << "\n";
+        return script::kExitMalformed;
+    }
+    options.name = file;
+    return script::run(in, std::cout, std::cerr, options);
+}

@@ -1,0 +1,100 @@
+#include "script/session.hpp"
+
+namespace script {
+
+namespace {
+constexpr std::int64_t kSettleLimitMs = 30LL * 60 * 1000;
+}
+
+Session::Session() : form(std::make_unique<app::TfrmHlavni>(clock, platform)) { form->FormCreate(); }
+
+void Session::clickAt(int x, int y) {
+    ui::Component* hit = form->stack.hitTest(x, y);
+    if (hit != nullptr && hit->onClick) hit->onClick();
+}
+
+void Session::moveTo(int x, int y) {
+    ui::Component* hit = form->stack.hitTest(x, y);
+    if (hit != nullptr && hit->onMouseMove) hit->onMouseMove(x - hit->rect().left, y - hit->rect().top);
+}
+
+bool Session::clickComponent(const std::string& name) {
+    ui::Component* target = form->stack.find(name);
+    if (target == nullptr) return false;
+    const ui::Rect r = target->rect();
+    const int cx = r.left + r.width / 2;
+    const int cy = r.top + r.height / 2;
+    if (form->stack.hitTest(cx, cy) == target) {
+        clickAt(cx, cy);
+        return true;
+    }
+    for (int y = r.top; y < r.top + r.height; ++y)
+        for (int x = r.left; x < r.left + r.width; ++x)
+            if (form->stack.hitTest(x, y) == target) {
+                clickAt(x, y);
+                return true;
+            }
+    clickAt(cx, cy);  // disabled or covered: whatever lies there gets the click
+    return true;
+}
+
+void Session::settle() {
+    const std::int64_t limit = clock.now() + kSettleLimitMs;
+    while (form->sequenceRunning() && clock.now() < limit) {
+        const std::int64_t wait = clock.untilNextTick();
+        if (wait < 0) break;
+        clock.advance(std::min(wait, limit - clock.now()));
+    }
+}
+
+std::optional<int> Session::entry(const Action& action) const {
+    const ui::SortedList& list = form->lbPredmety;
+    if (action.position) return action.position;
+    if (action.caption) {
+        for (int p = 0; p < list.count(); ++p)
+            if (list.caption(p) == *action.caption) return p;
+        return -1;  // no such entry: nothing happens
+    }
+    return std::nullopt;
+}
+
+void Session::execute(const Action& a) {
+    app::TfrmHlavni& f = *form;
+    switch (a.kind) {
+        case ActionKind::New: ui::Menu::click(*f.mmNova); break;
+        case ActionKind::Continue: ui::Menu::click(*f.mmNahrat); break;
+        case ActionKind::Quit: ui::Menu::click(*f.mmKonec); break;
+        case ActionKind::Answer: platform.answers.push_back(a.yes); break;
+        case ActionKind::Speed:
+            ui::Menu::click(a.word == "high" ? *f.mmVysoka : a.word == "low" ? *f.mmNizka : *f.mmStredni);
+            break;
+        case ActionKind::Settings: ui::Menu::click(*f.mmNastaveni); break;
+        case ActionKind::Sound: ui::Menu::click(*f.mmZvuky); break;
+        case ActionKind::Controls: ui::Menu::click(*f.mmOvladani); break;
+        case ActionKind::About: ui::Menu::click(*f.mmOprogramu); break;
+        case ActionKind::Move: moveTo(a.x, a.y); break;
+        case ActionKind::ClickAt: clickAt(a.x, a.y); break;
+        case ActionKind::ClickName: clickComponent(a.word); break;
+        case ActionKind::Select: {
+            const std::optional<int> p = entry(a);
+            if (p && (*p < 0 || *p >= f.lbPredmety.count())) break;
+            f.lbPredmety.click(p);
+            break;
+        }
+        case ActionKind::DoubleClick: {
+            const std::optional<int> p = entry(a);
+            if (p) f.lbPredmety.doubleClick(*p);
+            break;
+        }
+        case ActionKind::Button: {
+            ui::Component& b = a.word == "Zpět" ? f.btnZpet : a.word == "Průzkum" ? f.btnPruzkum : f.btnSpojit;
+            if (b.enabled() && b.visible() && b.onClick) b.onClick();
+            break;
+        }
+        case ActionKind::Wait: clock.advance(a.ms); break;
+        case ActionKind::Settle: settle(); break;
+        case ActionKind::Dump: break;  // printed by the caller
+    }
+}
+
+}  // namespace script

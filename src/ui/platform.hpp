@@ -1,0 +1,27 @@
+// Everything the game rules ask of the outside world; the desktop implements it with Qt.
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+enum class InfoWindow { Controls, About };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Decodes the picture file; false when it is missing or unreadable.
+    virtual bool loadPicture(const std::string& path) = 0;
+    // Plays a WAV file without waiting; a new sound cuts off the one playing.
+    virtual void playSound(const std::string& path) = 0;
+    // An information box with one OK button.
+    virtual void inform(const std::string& text) = 0;
+    // A Yes/No question box; true for Yes.
+    virtual bool ask(const std::string& caption, const std::string& text) = 0;
+    // Shows an information window modally.
+    virtual void showWindow(InfoWindow which) = 0;
+    // Ends the program after the current handler.
+    virtual void quit() = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,58 @@
+#include "ui/virtual_clock.hpp"
+
+namespace ui {
+
+void VirtualClock::add(Timer& timer) {
+    slots_.push_back({&timer, now_ + timer.interval()});
+}
+
+VirtualClock::Slot* VirtualClock::slotOf(Timer& timer) {
+    for (auto& s : slots_)
+        if (s.timer == &timer) return &s;
+    return nullptr;
+}
+
+void VirtualClock::restart(Timer& timer) {
+    if (Slot* s = slotOf(timer)) s->due = now_ + timer.interval();
+}
+
+VirtualClock::Slot* VirtualClock::nextDue(std::int64_t limit) {
+    Slot* best = nullptr;
+    for (auto& s : slots_) {
+        if (!s.timer->enabled() || s.due > limit) continue;
+        if (best == nullptr || s.due < best->due) best = &s;
+    }
+    return best;
+}
+
+void VirtualClock::advance(std::int64_t ms) {
+    const std::int64_t target = now_ + ms;
+    while (suspended_ == 0) {
+        Slot* s = nextDue(target);
+        if (s == nullptr) break;
+        now_ = s->due;
+        // The next wait starts now, so a handler that restarts the timer overrides it.
+        s->due = now_ + s->timer->interval();
+        s->timer->fire();
+    }
+    now_ = target;
+}
+
+std::int64_t VirtualClock::untilNextTick() const {
+    std::int64_t best = -1;
+    for (const auto& s : slots_) {
+        if (!s.timer->enabled()) continue;
+        const std::int64_t wait = s.due > now_ ? s.due - now_ : 0;
+        if (best < 0 || wait < best) best = wait;
+    }
+    return best;
+}
+
+bool VirtualClock::step() {
+    const std::int64_t wait = untilNextTick();
+    if (wait < 0) return false;
+    advance(wait);
+    return true;
+}
+
+}  // namespace ui

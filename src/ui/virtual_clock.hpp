@@ -1,0 +1,45 @@
+// A clock that moves only when told: tests and the headless driver advance it by milliseconds.
+#pragma once
+
+#include "ui/timer.hpp"
+
+#include <cstdint>
+#include <vector>
+
+namespace ui {
+
+class VirtualClock final : public Clock {
+public:
+    void add(Timer& timer) override;
+    void restart(Timer& timer) override;
+
+    // Fires every tick due within the next ms milliseconds in time order; ties go to the
+    // timer created first. A handler that restarts a timer moves its next tick.
+    void advance(std::int64_t ms);
+    // Advances to the next due tick and fires it; false when no timer runs.
+    bool step();
+    // Milliseconds until the next tick, or -1 when no timer runs.
+    [[nodiscard]] std::int64_t untilNextTick() const;
+
+    [[nodiscard]] std::int64_t now() const { return now_; }
+
+    // While suspended no tick fires; ticks that fell due are delivered after resume.
+    void suspend() { ++suspended_; }
+    void resume() {
+        if (suspended_ > 0) --suspended_;
+    }
+
+private:
+    struct Slot {
+        Timer* timer;
+        std::int64_t due;
+    };
+    Slot* nextDue(std::int64_t limit);
+    Slot* slotOf(Timer& timer);
+
+    std::vector<Slot> slots_;
+    std::int64_t now_ = 0;
+    int suspended_ = 0;
+};
+
+}  // namespace ui
