@@ -77,6 +77,31 @@ void forEachScalar(State& s, Visit&& visit) {
     visit("notebookLeft", s.notebookLeft);
 }
 
+// The index of each item's held flag (heldFlags[k] is 1 while the item is in the hand).
+namespace held {
+enum : int {
+    ServiceCard = 1,   // "Služební průkaz"
+    CreditCard = 2,    // "Kreditní karta"
+    Gun = 3,           // "Zbraň" with its magazine
+    EmptiedGun = 4,    // "Zbraň" once the magazine is out
+    Magazine = 5,      // "Zásobník"
+    Unused = 6,        // never set
+    Cartridges = 7,    // "Náboje"
+    Notebook = 8,      // "Zápisník"
+    Money = 9,         // "Peníze"
+    Map = 10,          // "Mapa"
+    Nail = 11,         // "Hřebík"
+    Hammer = 12,       // "Kladivo"
+    FishingLine = 13,  // "Vlasec"
+    Wire = 14,         // "Drát"
+    Rod = 15,          // "Tyč"
+    Nut = 16,          // "Matka"
+    Newspaper = 17,    // "Noviny"
+    Phone = 18,        // "Mobilní telefon"
+    LineWithNut = 19,  // "Vlasec + matka"
+};
+}  // namespace held
+
 // The cursor numbers registered at start-up; 0 is the system arrow.
 enum Cursor : int {
     kCursorDefault = 0,

@@ -167,6 +167,9 @@ public:
     void playSound(const std::string& path);
     // Plays a sound once: only while sounds are on and the guard is 0, then sets the guard.
     void playGuardedSound(const std::string& path, std::int32_t& guard);
+    // True while the item of that held flag is in the hand.
+    [[nodiscard]] bool holding(int flag) const { return state.heldFlags.at(static_cast<std::size_t>(flag)) == 1; }
+    void setHeld(int flag, std::int32_t value) { state.heldFlags.at(static_cast<std::size_t>(flag)) = value; }
     // True while a cutscene, caption or remark runs (Timer, TimerX or Timer2).
     [[nodiscard]] bool sequenceRunning() const;
     // Enables or disables (and with it shows or hides) an overlay hotspot.
