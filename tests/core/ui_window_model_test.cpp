@@ -1,0 +1,173 @@
+// The window model: hit testing through the stack, timers on the virtual clock, menus, the list.
+#include "ui/component_stack.hpp"
+#include "ui/menu.hpp"
+#include "ui/sorted_list.hpp"
+#include "ui/virtual_clock.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(HitTest, TopmostEnabledComponentWinsAndDisabledLetsTheMouseThrough) {
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack(changes);
+    ui::Component& low = stack.add("low", ui::ComponentKind::Hotspot, {10, 10, 100, 100});
+    ui::Component& high = stack.add("high", ui::ComponentKind::Hotspot, {50, 50, 100, 100});
+    EXPECT_EQ(stack.hitTest(60, 60), &high);
+    EXPECT_EQ(stack.hitTest(20, 20), &low);
+    high.setEnabled(false);
+    EXPECT_EQ(stack.hitTest(60, 60), &low);
+    high.setEnabled(true);
+    high.setVisible(false);
+    EXPECT_EQ(stack.hitTest(60, 60), &low);
+    low.setEnabled(false);
+    EXPECT_EQ(stack.hitTest(60, 60), nullptr);
+}
+
+TEST(HitTest, RectanglesAreHalfOpen) {
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack(changes);
+    ui::Component& c = stack.add("c", ui::ComponentKind::Hotspot, {10, 20, 5, 7});
+    EXPECT_EQ(stack.hitTest(10, 20), &c);
+    EXPECT_EQ(stack.hitTest(14, 26), &c);
+    EXPECT_EQ(stack.hitTest(15, 20), nullptr);
+    EXPECT_EQ(stack.hitTest(10, 27), nullptr);
+    EXPECT_EQ(stack.hitTest(9, 20), nullptr);
+}
+
+struct Ticks {
+    std::vector<std::string> log;
+};
+
+TEST(VirtualClock, FiresInTimeOrderWithTiesInCreationOrder) {
+    ui::VirtualClock clock;
+    ui::Timer a("a", 300, clock);
+    ui::Timer b("b", 100, clock);
+    Ticks t;
+    a.onTimer = [&] { t.log.push_back("a" + std::to_string(clock.now())); };
+    b.onTimer = [&] { t.log.push_back("b" + std::to_string(clock.now())); };
+    a.setEnabled(true);
+    b.setEnabled(true);
+    clock.advance(300);
+    EXPECT_EQ(t.log, (std::vector<std::string>{"b100", "b200", "a300", "b300"}));
+    EXPECT_EQ(clock.now(), 300);
+}
+
+TEST(VirtualClock, IntervalChangeOnARunningTimerStartsAFreshWait) {
+    ui::VirtualClock clock;
+    ui::Timer timer("t", 1300, clock);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setEnabled(true);
+    clock.advance(1000);
+    timer.setInterval(1600);  // the next tick comes 1600 ms after the change, not at 1300
+    clock.advance(1500);
+    EXPECT_EQ(ticks, 0);
+    clock.advance(100);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(clock.now(), 2600);
+}
+
+TEST(VirtualClock, SameIntervalOrEnablingARunningTimerChangesNothing) {
+    ui::VirtualClock clock;
+    ui::Timer timer("t", 1000, clock);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setEnabled(true);
+    clock.advance(900);
+    timer.setInterval(1000);
+    timer.setEnabled(true);
+    clock.advance(100);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(VirtualClock, StoppedTimerNeverFiresAndRestartWaitsAFullInterval) {
+    ui::VirtualClock clock;
+    ui::Timer timer("t", 1000, clock);
+    int ticks = 0;
+    timer.onTimer = [&] {
+        ++ticks;
+        timer.setEnabled(false);  // a handler that stops its own timer
+    };
+    timer.setEnabled(true);
+    clock.advance(5000);
+    EXPECT_EQ(ticks, 1);
+    timer.setEnabled(true);
+    clock.advance(999);
+    EXPECT_EQ(ticks, 1);
+    clock.advance(1);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(VirtualClock, SuspendedTicksAreDelayedNotLost) {
+    ui::VirtualClock clock;
+    ui::Timer timer("t", 100, clock);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setEnabled(true);
+    clock.suspend();
+    clock.advance(250);
+    EXPECT_EQ(ticks, 0);
+    clock.resume();
+    clock.advance(0);
+    EXPECT_GE(ticks, 1);
+}
+
+TEST(Menu, RadioGroupKeepsExactlyOneChecked) {
+    ui::ChangeCounter changes;
+    ui::Menu menu(changes);
+    ui::MenuItem& parent = menu.add("p", "P");
+    std::vector<ui::MenuItem*> items{&menu.add("a", "A", &parent), &menu.add("b", "B", &parent), &menu.add("c", "C", &parent)};
+    for (auto* i : items) i->setRadioGroup(1);
+    items[1]->setChecked(true);
+    items[2]->setChecked(true);
+    EXPECT_FALSE(items[0]->checked());
+    EXPECT_FALSE(items[1]->checked());
+    EXPECT_TRUE(items[2]->checked());
+}
+
+TEST(Menu, DisabledItemIgnoresClicks) {
+    ui::ChangeCounter changes;
+    ui::Menu menu(changes);
+    ui::MenuItem& item = menu.add("x", "X");
+    int clicks = 0;
+    item.onClick = [&] { ++clicks; };
+    item.setEnabled(false);
+    ui::Menu::click(item);
+    item.setEnabled(true);
+    ui::Menu::click(item);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(SortedList, SelectionFollowsItsEntryWhenTheListResorts) {
+    ui::ChangeCounter changes;
+    ui::SortedList list({0, 0, 10, 10}, [](const std::string& s) { return static_cast<int>(s[0]); }, changes);
+    list.append("m");
+    list.append("z");
+    list.click(1);  // "z"
+    list.append("a");
+    EXPECT_EQ(list.captions(), (std::vector<std::string>{"a", "m", "z"}));
+    EXPECT_EQ(list.selected(), 2);
+    list.click(std::nullopt);  // the empty area below the entries
+    EXPECT_EQ(list.selected(), std::nullopt);
+}
+
+TEST(SortedList, HiddenOrDisabledListTakesNoClicks) {
+    ui::ChangeCounter changes;
+    ui::SortedList list({0, 0, 10, 10}, [](const std::string&) { return 0; }, changes);
+    list.append("a");
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.setVisible(false);
+    list.click(0);
+    list.setVisible(true);
+    list.setEnabled(false);
+    list.doubleClick(0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(list.selected(), std::nullopt);
+}
+
+}  // namespace
