@@ -2,6 +2,7 @@
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
 #include "inventory/item_names.hpp"
+#include "scenes/scene_table.hpp"
 
 namespace app {
 
@@ -48,7 +49,7 @@ void TfrmHlavni::imgCur30Click() {
 void TfrmHlavni::imgCur31Click() {
     state.sceneId += 1;
     state.pictureId += 2;
-    showPicture(state.storyStage < 27 ? pic::tovarna4a : pic::tovarna4b);
+    showPicture(scenes::scenePicture(311, state.storyStage));
     loadPicture(cur(32), pic::tomatka);
     showOverlay(32, state.nutTaken == 0);
     cur(31).setEnabled(false);

@@ -2,6 +2,9 @@
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
 #include "inventory/item_names.hpp"
+#include "scenes/scene_table.hpp"
+
+#include <string>
 
 namespace app {
 
@@ -61,16 +64,9 @@ void TfrmHlavni::imgCur4Click() {
     if (stage < 24 || stage > 31) {
         state.sceneId = 4;
         state.pictureId = 7;
-        if (stage < 24) {
-            showPicture(pic::urad3a);
-        } else if (stage <= 32) {
-            showPicture(pic::urad3b);
-            cur(37).setEnabled(true);
-        } else {
-            showPicture(pic::urad3c);
-            cur(37).setEnabled(true);
-            cur(39).setEnabled(true);
-        }
+        showPicture(scenes::scenePicture(4, stage));
+        if (stage >= 24) cur(37).setEnabled(true);
+        if (stage >= 33) cur(39).setEnabled(true);
         cur(1).setEnabled(false);
         cur(2).setEnabled(true);
         cur(3).setEnabled(false);
@@ -133,13 +129,10 @@ void TfrmHlavni::imgCur39Click() {
     if (stage > 38) {
         state.sceneId += 2;
         state.pictureId += 4;
-        if (stage < 41) {
-            showPicture(pic::tt1a);
-            cur(43).setEnabled(true);
-        } else if (stage > 41) {
-            showPicture(pic::tt1c);
-            cur(43).setEnabled(false);
-        }
+        // At 41, during the chase, the passage shows no picture of its own.
+        if (const std::string passage = scenes::scenePicture(6, stage); !passage.empty()) showPicture(passage);
+        if (stage < 41) cur(43).setEnabled(true);
+        if (stage > 41) cur(43).setEnabled(false);
         cur(39).setEnabled(false);
         cur(37).setEnabled(false);
     }
@@ -149,7 +142,7 @@ void TfrmHlavni::imgCur39Click() {
 void TfrmHlavni::imgCur43Click() {
     state.sceneId += 1;
     state.pictureId += 2;
-    showPicture(state.storyStage < 40 ? pic::tt2a : pic::tt2b);
+    showPicture(scenes::scenePicture(7, state.storyStage));
     cur(43).setEnabled(false);
     if (state.storyStage == 39) cur(44).setEnabled(true);
     if (state.storyStage > 39) cur(45).setEnabled(true);
@@ -162,7 +155,8 @@ void TfrmHlavni::imgCur44Click() { startCutscene(576); }
 void TfrmHlavni::imgCur45Click() {
     state.sceneId += 1;
     state.pictureId += 2;
-    if (state.storyStage == 40) showPicture(pic::tt3a);
+    // The third room loads a picture only at storyStage 40; otherwise the last one stays.
+    if (const std::string room = scenes::scenePicture(8, state.storyStage); !room.empty()) showPicture(room);
     cur(45).setEnabled(false);
     cur(46).setEnabled(true);
 }
