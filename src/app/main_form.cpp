@@ -148,13 +148,18 @@ void TfrmHlavni::loadPicture(ui::Component& target, const std::string& path) {
 }
 
 void TfrmHlavni::playSound(const std::string& path) {
-    if (state.soundOn == 1) platform.playSound(path);
+    if (state.soundOn == 1) playFile(path);
 }
 
 void TfrmHlavni::playGuardedSound(const std::string& path, std::int32_t& guard) {
     if (state.soundOn != 1 || guard != 0) return;
-    platform.playSound(path);
+    playFile(path);
     guard = 1;
+}
+
+void TfrmHlavni::playFile(const std::string& path) {
+    if (platform.playSound(path)) return;
+    if (reportedMissing_.insert(path).second) platform.inform("Nelze přehrát zvuk: " + path);
 }
 
 bool TfrmHlavni::sequenceRunning() const {

@@ -224,6 +224,8 @@ private:
     void buildMenu();
     void wireHandlers();
     void setSpeed(ui::MenuItem& item, int intervalMs);
+    // Plays a sound file; a file that cannot be played is reported once by name.
+    void playFile(const std::string& path);
 
     const story::Script* script_;
     std::set<std::string> reportedMissing_;

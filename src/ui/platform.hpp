@@ -12,8 +12,9 @@ public:
     virtual ~Platform() = default;
     // Decodes the picture file; false when it is missing or unreadable.
     virtual bool loadPicture(const std::string& path) = 0;
-    // Plays a WAV file without waiting; a new sound cuts off the one playing.
-    virtual void playSound(const std::string& path) = 0;
+    // Plays a WAV file without waiting; a new sound cuts off the one playing. False when the
+    // file is missing or unreadable (no audio device is not a failure: the game is silent).
+    virtual bool playSound(const std::string& path) = 0;
     // An information box with one OK button.
     virtual void inform(const std::string& text) = 0;
     // A Yes/No question box; true for Yes.

@@ -6,6 +6,16 @@ namespace ui {
 
 bool RecordingPlatform::loadPicture(const std::string& path) {
     if (missingPictures.count(path) != 0) return false;
+    return readable(path);
+}
+
+bool RecordingPlatform::playSound(const std::string& path) {
+    sounds.push_back(path);
+    if (missingSounds.count(path) != 0) return false;
+    return readable(path);
+}
+
+bool RecordingPlatform::readable(const std::string& path) const {
     if (!checkFiles_) return true;
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);

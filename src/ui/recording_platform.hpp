@@ -12,12 +12,12 @@ namespace ui {
 
 class RecordingPlatform : public Platform {
 public:
-    // With checkFiles, a picture is readable when its file exists; otherwise every
-    // picture is readable except those listed in missingPictures.
+    // With checkFiles, a picture or sound is readable when its file exists; otherwise every
+    // file is readable except those listed in missingPictures and missingSounds.
     explicit RecordingPlatform(bool checkFiles = false) : checkFiles_(checkFiles) {}
 
     bool loadPicture(const std::string& path) override;
-    void playSound(const std::string& path) override { sounds.push_back(path); }
+    bool playSound(const std::string& path) override;
     void inform(const std::string& text) override { messages.push_back(text); }
     bool ask(const std::string& caption, const std::string& text) override;
     void showWindow(InfoWindow which) override { windowsShown.push_back(which); }
@@ -29,9 +29,11 @@ public:
     std::vector<InfoWindow> windowsShown;
     std::deque<bool> answers;  // next answers to questions; Yes when empty
     std::set<std::string> missingPictures;
+    std::set<std::string> missingSounds;
     bool quitRequested = false;
 
 private:
+    [[nodiscard]] bool readable(const std::string& path) const;
     bool checkFiles_;
 };
 

@@ -223,3 +223,23 @@ TEST_F(MainFormTest, MissingPictureIsNamedOnceAndPlayGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MissingSound, IsNamedOnceAndTheGameGoesOn) {
+    ui::VirtualClock clock;
+    ui::RecordingPlatform platform;
+    app::TfrmHlavni form(clock, platform);
+    form.checkpointPath = "/nonexistent/data.dat";
+    form.FormCreate();
+    platform.messages.clear();
+    platform.missingSounds.insert("data/kasa.wav");
+    form.playSound("data/kasa.wav");
+    form.playSound("data/kasa.wav");
+    form.state.soundOn = 0;
+    form.playSound("data/kladivo.wav");  // sounds off: not even tried
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{"Nelze přehrát zvuk: data/kasa.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"data/kasa.wav", "data/kasa.wav"}));
+}
+
+}  // namespace
