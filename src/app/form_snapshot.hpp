@@ -1,0 +1,55 @@
+// A copy of everything the player can change in the main window, to branch a game and go back.
+#pragma once
+
+#include "app/game_state.hpp"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+class TfrmHlavni;
+
+struct ComponentSnapshot {
+    bool enabled = false;
+    bool visible = false;
+    int left = 0;
+    int top = 0;
+    int cursor = 0;
+    std::string picture;
+    std::string text;
+    friend bool operator==(const ComponentSnapshot&, const ComponentSnapshot&) = default;
+};
+
+struct TimerSnapshot {
+    bool enabled = false;
+    int interval = 0;
+    friend bool operator==(const TimerSnapshot&, const TimerSnapshot&) = default;
+};
+
+struct FormSnapshot {
+    GameState state;
+    std::vector<ComponentSnapshot> components;  // the stack, then lblText and the three buttons
+    std::vector<std::string> inventory;
+    std::optional<int> selected;
+    bool listEnabled = false;
+    bool listVisible = false;
+    std::array<TimerSnapshot, 4> timers;  // Timer, TimerX, Timer2, TimerDead
+    std::vector<bool> menuEnabled;
+    std::vector<bool> menuChecked;
+    friend bool operator==(const FormSnapshot&, const FormSnapshot&) = default;
+};
+
+FormSnapshot takeSnapshot(const TfrmHlavni& form);
+
+// Puts the form back as it was. A running timer restarts its wait, so snapshots are meant
+// to be taken where timers have just started or stopped.
+void restoreSnapshot(TfrmHlavni& form, const FormSnapshot& snapshot);
+
+// The parts of a snapshot that decide what the player can still do: the state, which
+// components are enabled and visible, the list and the timers; not pictures or texts.
+std::string progressKey(const FormSnapshot& snapshot);
+
+}  // namespace app

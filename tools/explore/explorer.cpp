@@ -1,0 +1,232 @@
+#include "explore/explorer.hpp"
+
+#include "app/main_form.hpp"
+#include "explore/silent_platform.hpp"
+#include "ui/virtual_clock.hpp"
+
+#include <deque>
+#include <functional>
+#include <sstream>
+#include <unordered_map>
+
+namespace explore {
+
+namespace {
+
+constexpr int kEndTick = 740;
+constexpr std::int64_t kSettleLimitMs = 30LL * 60 * 1000;
+// What a player waits for the countdown to run out; the scripts write it as one wait.
+constexpr const char* kRunOut = "wait 17000";
+
+// One game on a virtual clock; it never touches the disk (the checkpoint path cannot exist).
+class Game {
+public:
+    Game() : form(clock, platform) {
+        form.checkpointPath = "/nonexistent-kvelnor-dir/data.dat";
+        form.FormCreate();
+    }
+
+    // Advances until the cutscene, caption and remark timers have all stopped.
+    void settle() {
+        const std::int64_t limit = clock.now() + kSettleLimitMs;
+        while (form.sequenceRunning() && clock.now() < limit) {
+            const std::int64_t wait = clock.untilNextTick();
+            if (wait < 0) break;
+            clock.advance(wait);
+        }
+    }
+
+    void runOutCountdown() {
+        const std::int64_t limit = clock.now() + kSettleLimitMs;
+        while (form.TimerDead.enabled() && clock.now() < limit) {
+            const std::int64_t wait = clock.untilNextTick();
+            if (wait < 0) break;
+            clock.advance(wait);
+        }
+        settle();
+    }
+
+    ui::VirtualClock clock;
+    SilentPlatform platform;
+    app::TfrmHlavni form;
+};
+
+struct Candidate {
+    std::string line;  // the action as a kvelnor-script line
+    std::function<void(Game&)> run;
+};
+
+// A point of the component that the hit test gives to it, if any.
+bool clickablePoint(const app::TfrmHlavni& form, const ui::Component& c, int& x, int& y) {
+    const ui::Rect r = c.rect();
+    x = r.left + r.width / 2;
+    y = r.top + r.height / 2;
+    if (form.stack.hitTest(x, y) == &c) return true;
+    for (y = r.top; y < r.top + r.height; ++y)
+        for (x = r.left; x < r.left + r.width; ++x)
+            if (form.stack.hitTest(x, y) == &c) return true;
+    return false;
+}
+
+bool isSpot(const std::string& name) { return name.rfind("imgCur", 0) == 0 || name.rfind("imgMap", 0) == 0; }
+
+std::vector<Candidate> candidates(const app::TfrmHlavni& form) {
+    std::vector<Candidate> out;
+    for (const auto& owned : form.stack.all()) {
+        const ui::Component& c = *owned;
+        if (!isSpot(c.name()) || !c.enabled() || !c.visible()) continue;
+        int x = 0;
+        int y = 0;
+        if (!clickablePoint(form, c, x, y)) continue;
+        out.push_back({"click " + std::to_string(x) + " " + std::to_string(y) + "  # " + c.name(), [x, y](Game& g) {
+                           ui::Component* hit = g.form.stack.hitTest(x, y);
+                           if (hit != nullptr && hit->onClick) hit->onClick();
+                       }});
+    }
+    const ui::SortedList& list = form.lbPredmety;
+    if (list.enabled() && list.visible()) {
+        for (int p = 0; p < list.count(); ++p) {
+            const std::string entry = "#" + std::to_string(p) + "  # " + list.caption(p);
+            out.push_back({"select " + entry, [p](Game& g) { g.form.lbPredmety.click(p); }});
+            out.push_back({"dblclick " + entry, [p](Game& g) { g.form.lbPredmety.doubleClick(p); }});
+        }
+        out.push_back({"select none", [](Game& g) { g.form.lbPredmety.click(std::nullopt); }});
+    }
+    const std::pair<const ui::Component*, const char*> buttons[] = {
+        {&form.btnZpet, "Zpět"}, {&form.btnPruzkum, "Průzkum"}, {&form.btnSpojit, "Spojit"}};
+    for (const auto& [button, caption] : buttons) {
+        if (!button->enabled() || !button->visible()) continue;
+        const std::string name = button->name();
+        out.push_back({std::string("button ") + caption, [name](Game& g) {
+                           ui::Component& b = name == "btnZpet" ? g.form.btnZpet
+                                              : name == "btnPruzkum" ? g.form.btnPruzkum
+                                                                     : g.form.btnSpojit;
+                           if (b.onClick) b.onClick();
+                       }});
+    }
+    return out;
+}
+
+struct Node {
+    int parent = -1;
+    std::string action;  // the script lines that lead here from the parent
+    std::vector<int> next;
+    bool goal = false;
+    bool expanded = false;
+    std::string description;
+};
+
+std::string describe(const app::TfrmHlavni& f) {
+    std::ostringstream s;
+    s << "storyStage " << f.state.storyStage << ", storyTick " << f.state.storyTick << ", sceneId " << f.state.sceneId
+      << ", pictureId " << f.state.pictureId << ", held";
+    bool any = false;
+    for (int k = 1; k <= app::kHeldFlagCount; ++k)
+        if (f.holding(k)) {
+            s << " " << k;
+            any = true;
+        }
+    if (!any) s << " nothing";
+    s << ", inventory [";
+    for (int p = 0; p < f.lbPredmety.count(); ++p) s << (p ? ", " : "") << f.lbPredmety.caption(p);
+    s << "], enabled:";
+    for (const auto& c : f.stack.all())
+        if (isSpot(c->name()) && c->enabled()) s << " " << c->name();
+    if (f.TimerDead.enabled()) s << ", countdown running";
+    return s.str();
+}
+
+}  // namespace
+
+Report explore(const Options& options) {
+    Game game;
+    std::string startLine;
+    if (options.start == Start::NewGame) {
+        game.form.mmNovaClick();
+        startLine = "new";
+    } else {
+        game.form.mmNahratClick();
+        startLine = "continue";
+    }
+    game.settle();
+
+    std::vector<Node> nodes;
+    std::unordered_map<std::string, int> index;
+    std::deque<std::pair<int, app::FormSnapshot>> frontier;
+    Report report;
+
+    const auto discover = [&](int parent, const std::string& action) {
+        app::FormSnapshot snap = app::takeSnapshot(game.form);
+        std::string key = app::progressKey(snap);
+        auto [it, fresh] = index.try_emplace(std::move(key), static_cast<int>(nodes.size()));
+        if (fresh) {
+            Node n;
+            n.parent = parent;
+            n.action = action;
+            n.goal = game.form.state.storyTick == kEndTick && !game.form.Timer.enabled();
+            n.description = describe(game.form);
+            nodes.push_back(std::move(n));
+            frontier.emplace_back(it->second, std::move(snap));
+        }
+        if (parent >= 0) nodes[static_cast<std::size_t>(parent)].next.push_back(it->second);
+    };
+
+    discover(-1, startLine + "\nsettle");
+    while (!frontier.empty()) {
+        if (options.maxStates != 0 && nodes.size() >= options.maxStates) break;
+        auto [id, snap] = std::move(frontier.front());
+        frontier.pop_front();
+        nodes[static_cast<std::size_t>(id)].expanded = true;
+        if (nodes[static_cast<std::size_t>(id)].goal) continue;
+        app::restoreSnapshot(game.form, snap);
+        for (const Candidate& cand : candidates(game.form)) {
+            app::restoreSnapshot(game.form, snap);
+            cand.run(game);
+            ++report.actions;
+            game.settle();
+            const std::string action = cand.line + "\nsettle";
+            discover(id, action);
+            if (game.form.TimerDead.enabled()) {
+                game.runOutCountdown();
+                discover(id, action + "\n" + kRunOut);
+            }
+        }
+    }
+
+    // Everything that can still reach the end titles, or might (states left unexpanded).
+    std::vector<std::vector<int>> back(nodes.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        for (int j : nodes[i].next) back[static_cast<std::size_t>(j)].push_back(static_cast<int>(i));
+    std::vector<bool> hopeful(nodes.size(), false);
+    std::deque<int> work;
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        if (nodes[i].goal || !nodes[i].expanded) {
+            hopeful[i] = true;
+            work.push_back(static_cast<int>(i));
+            if (nodes[i].goal) ++report.goals;
+            if (!nodes[i].expanded) ++report.unexpanded;
+        }
+    while (!work.empty()) {
+        const int n = work.front();
+        work.pop_front();
+        for (int p : back[static_cast<std::size_t>(n)])
+            if (!hopeful[static_cast<std::size_t>(p)]) {
+                hopeful[static_cast<std::size_t>(p)] = true;
+                work.push_back(p);
+            }
+    }
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (hopeful[i]) continue;
+        DeadEnd d;
+        d.description = nodes[i].description;
+        std::vector<std::string> reversed;
+        for (int n = static_cast<int>(i); n >= 0; n = nodes[static_cast<std::size_t>(n)].parent)
+            reversed.push_back(nodes[static_cast<std::size_t>(n)].action);
+        for (auto it = reversed.rbegin(); it != reversed.rend(); ++it) d.path.push_back(*it);
+        report.deadEnds.push_back(std::move(d));
+    }
+    report.states = nodes.size();
+    return report;
+}
+
+}  // namespace explore
