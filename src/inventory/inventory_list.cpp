@@ -1,29 +1,8 @@
 // Adding and removing inventory entries; itemCount is kept by hand beside the list.
-#include "app/data_files.hpp"
 #include "app/main_form.hpp"
-
-#include <array>
+#include "inventory/item_catalogue.hpp"
 
 namespace app {
-
-namespace {
-
-// The held pictures imgInv1 ... imgInv17 of the two sets, in component order.
-constexpr std::array<const char*, kHeldPictureCount> kStartingSet = {
-    pic::prukaz_mini, pic::karta_mini,  pic::zbran_mini,  pic::zasobnik_mini, pic::naboje_mini,
-    pic::zapisnik_mini, pic::penize1_mini, pic::mapa_mini, pic::hrebik_mini, pic::kladivo_mini,
-    pic::vlasec_mini, pic::drat_mini,   pic::tyc_mini,    pic::matka_mini,    pic::noviny_mini,
-    pic::mobil_mini,  pic::matka_vlasec_mini,
-};
-
-constexpr std::array<const char*, kHeldPictureCount> kCheckpointSet = {
-    pic::prukaz_mini, pic::karta_mini,  pic::zbran_mini,  pic::zasobnik_mini2, pic::naboje_mini,
-    pic::zapisnik_mini, pic::penize3_mini, pic::mapa_mini, pic::hrebik_mini,   pic::kladivo_mini,
-    pic::vlasec_mini, pic::drat_mini,   pic::tyc_mini,    pic::matka_mini,     pic::noviny_mini,
-    pic::mobil_mini,  pic::matka_vlasec_mini,
-};
-
-}  // namespace
 
 void TfrmHlavni::appendInventoryEntry(const std::string& caption) { lbPredmety.append(caption); }
 
@@ -46,8 +25,11 @@ void TfrmHlavni::removeInventoryItem(const std::string& caption, int depth) {
 void TfrmHlavni::clearInventory() { lbPredmety.clear(); }
 
 void TfrmHlavni::loadHeldPictures(HeldPictureSet set) {
-    const auto& files = set == HeldPictureSet::Starting ? kStartingSet : kCheckpointSet;
-    for (int n = 1; n <= kHeldPictureCount; ++n) loadPicture(inv(n), files.at(static_cast<std::size_t>(n - 1)));
+    // imgInv1 ... imgInv17 in number order, which is the catalogue's order.
+    for (const inventory::CatalogueItem& item : inventory::catalogue()) {
+        const int variant = set == HeldPictureSet::Starting ? 0 : item.checkpointHeldFile;
+        loadPicture(inv(item.heldPicture), item.heldFiles.at(static_cast<std::size_t>(variant)));
+    }
 }
 
 }  // namespace app
