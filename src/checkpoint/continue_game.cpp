@@ -1,8 +1,72 @@
 // "Nahrát": the fixed state of the second morning.
+#include "app/data_files.hpp"
 #include "app/main_form.hpp"
+#include "inventory/item_names.hpp"
 
 namespace app {
 
-void TfrmHlavni::mmNahratClick() {}
+namespace {
+
+// What the agent carries on the second morning, in the order it is put into the list.
+constexpr std::array<const char*, 13> kCheckpointInventory = {
+    item::sluzebniPrukaz, item::zbran,  item::zasobnik, item::naboje, item::kladivo,
+    item::penize,         item::mapa,   item::hrebik,   item::vlasec, item::drat,
+    item::tyc,            item::matka,  item::mobilniTelefon,
+};
+
+constexpr int kMorningStage = 24;
+constexpr int kHotelRoomScene = 14;
+constexpr int kHotelRoomPicture = 26;
+constexpr int kMorningTick = 412;
+// The second location caption counts from here to 200.
+constexpr int kSecondCaptionStep = 100;
+
+}  // namespace
+
+void TfrmHlavni::mmNahratClick() {
+    Timer.setEnabled(false);
+    imgClona->setEnabled(false);
+    TimerDead.setEnabled(false);
+    imgClona->setEnabled(false);
+    state.storyStage = kMorningStage;
+    showPicture(pic::pokoj1a);
+    disableAllHotspots();
+    cur(2).setEnabled(true);
+    state.sceneId = kHotelRoomScene;
+    state.pictureId = kHotelRoomPicture;
+    state.storyTick = kMorningTick;
+    state.itemCount = static_cast<std::int32_t>(kCheckpointInventory.size());
+    state.notebookLeft = 1;
+    clearInventory();
+    for (int n = 1; n <= kHeldPictureCount; ++n) {
+        inv(n).setVisible(true);
+        inv(n).setEnabled(true);
+    }
+    dropHeldItem();
+    for (ui::Component* button : {&btnZpet, &btnPruzkum, &btnSpojit}) {
+        button->setEnabled(true);
+        button->setVisible(true);
+    }
+    lbPredmety.setEnabled(true);
+    lbPredmety.setVisible(true);
+    for (const char* caption : kCheckpointInventory) appendInventoryEntry(caption);
+    imgHlavni->setEnabled(true);
+    loadHeldPictures(HeldPictureSet::Checkpoint);
+    state.cardOwned = 0;
+    state.lineTaken = 1;
+    state.wireTaken = 1;
+    state.rodTaken = 1;
+    state.nutTaken = 1;
+    state.magazineOut = 1;
+    state.cartridgesOut = 1;
+    state.notebookCarried = 0;
+    state.cashPaidOut = 1;
+    state.hammerTaken = 1;
+    state.nailTaken = 1;
+    lblX->setEnabled(true);
+    state.sequenceStep = kSecondCaptionStep;
+    TimerX.setEnabled(true);
+    imgClona->setEnabled(true);  // until the caption is typed
+}
 
 }  // namespace app
