@@ -12,3 +12,6 @@ cmake --build build -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELNOR_SANITIZE=ON -DKVELNOR_DESKTOP=OFF
 cmake --build build-sanitize -j "$jobs" --target kvelnor-core-tests
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+# The data.dat reader and the script parser under libFuzzer, for a bounded time.
+scripts/fuzz.sh 30
