@@ -28,10 +28,9 @@ constexpr int kLockOpenedStage = 17;
 
 bool inSecretPassage(int sceneId) { return sceneId >= 6 && sceneId <= 9; }
 
-// Zpět's scene rows, in the order tested; the map is shown again between the two groups, so a
-// scene of the first group is covered by the map and one of the second shows over it.
-constexpr std::array<int, 16> kScenesBeforeMap = {1, 2, 3, 4, 11, 21, 12, 22, 13, 14, -9, -8, 100, 200, 101, 120};
-constexpr std::array<int, 12> kScenesAfterMap = {102, 103, 300, 301, 310, 311, 5, 15, 6, 7, 8, 9};
+// Zpět's scene rows, in the order tested.
+constexpr std::array<int, 28> kSceneRows = {1,   2,   3,   4,   11,  21,  12,  22,  13,  14, -9, -8, 100, 200,
+                                            101, 120, 102, 103, 300, 301, 310, 311, 5,   15, 6,  7,  8,   9};
 
 // Opens the village map, unless the agent is escaping or in the secret passage.
 void openVillageMap(TfrmHlavni& f) {
@@ -114,13 +113,17 @@ void TfrmHlavni::btnPruzkumClick() {
 void TfrmHlavni::btnZpetClick() {
     if (!sequenceRunning()) imgClona->setEnabled(false);
     dropHeldItem();
-    for (const int sceneId : kScenesBeforeMap) returnFromCloseUp(*this, sceneId);
-    if (state.returnMode == 1 || state.returnMode == 2) showPicture(pic::mapa);
-    if (state.returnMode == 2) {
-        loadPicture(map(4), pic::maptov);
-        map(4).setVisible(true);
+    // While the map is open it stays on screen: it is left only through one of its places, so
+    // no scene may show over it or put its objects back onto it.
+    if (state.returnMode == 1 || state.returnMode == 2) {
+        showPicture(pic::mapa);
+        if (state.returnMode == 2) {
+            loadPicture(map(4), pic::maptov);
+            map(4).setVisible(true);
+        }
+        return;
     }
-    for (const int sceneId : kScenesAfterMap) returnFromCloseUp(*this, sceneId);
+    for (const int sceneId : kSceneRows) returnFromCloseUp(*this, sceneId);
 }
 
 }  // namespace app

@@ -162,7 +162,9 @@ constexpr std::array<SceneRule, 21> kStepBack = {{
          f.showPicture(pic::elektr1);
          f.showOverlay(17, f.state.nailTaken == 0);
          enable(f, {18});
-         disable(f, {19, 2, 20});
+         // The machine hall door belongs to the yard: left open, it would lead from the gate
+         // into the hall under the wrong sceneId.
+         disable(f, {19, 2, 20, 23});
      }},
     {.sceneId = 119, .apply = [](TfrmHlavni& f) {  // storeroom lock -> the yard, whose row follows
          f.state.sceneId = 101;

@@ -183,6 +183,25 @@ TEST_F(ExamineTest, MapOpensWithThreePlacesBeforeStage18AndFourFrom18) {
     for (int n = 1; n <= 4; ++n) EXPECT_TRUE(form.map(n).enabled()) << n;
 }
 
+TEST_F(ExamineTest, CloseUpOverTheOpenMapReturnsToTheMapNotToTheScene) {
+    form.state.storyStage = 18;
+    for (int scene : {100, 102}) {  // one scene tested before the map rows, one after them
+        enterScene(scene, 0, {2, 24});
+        examine(item::mapa);
+        ASSERT_EQ(form.state.returnMode, 2);
+        examine(item::kreditniKarta);
+        EXPECT_EQ(picture(), pic::karta);
+        back();
+        EXPECT_EQ(picture(), pic::mapa) << scene;
+        EXPECT_EQ(enabledHotspots(), std::vector<int>{}) << scene;  // no nail or line put back on the map
+        EXPECT_FALSE(form.cur(17).visible() || form.cur(25).visible()) << scene;
+        for (int n = 1; n <= 4; ++n) EXPECT_TRUE(form.map(n).enabled()) << n;
+        EXPECT_TRUE(form.map(4).visible());
+        ASSERT_TRUE(clickMapSpot(1));
+        EXPECT_EQ(form.state.pictureId, 1);
+    }
+}
+
 TEST_F(ExamineTest, MapStaysFoldedDuringTheEscapeAndInTheSecretPassage) {
     for (auto [stage, scene] : {std::pair{36, 14}, {37, 14}, {38, 15}, {30, 6}, {30, 7}, {30, 8}, {30, 9}}) {
         form.state.storyStage = stage;

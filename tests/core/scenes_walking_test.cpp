@@ -71,6 +71,18 @@ TEST_F(WalkingTest, StepBackFromTheStoreroomLockLandsInTheYard) {
     EXPECT_EQ(enabledHotspots(), (Hotspots{2, 20}));
 }
 
+TEST_F(WalkingTest, StepBackToTheGateClosesEveryDoorOfTheYard) {
+    form.state.storyStage = 18;
+    form.state.nailTaken = 1;
+    enterScene(101, 202, {2, 19, 23});
+    stepBack();
+    EXPECT_EQ(form.state.sceneId, 100);
+    EXPECT_EQ(form.state.pictureId, 200);
+    EXPECT_EQ(picture(), pic::elektr1);
+    EXPECT_EQ(enabledHotspots(), (Hotspots{18}));  // not the machine hall's door (23)
+    EXPECT_FALSE(form.cur(17).visible());
+}
+
 TEST_F(WalkingTest, TheMaintenanceManIsKeptAtStage12AndBackAt17) {
     for (auto [stage, before, after] : {std::tuple{12, true, true}, {12, false, false}, {17, false, true},
                                         {18, true, false}}) {
