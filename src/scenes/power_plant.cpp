@@ -50,8 +50,9 @@ const char* lockPictureAt(int stage) {
     }
 }
 
-// The stages at which the lock takes a click when the agent comes to the door.
-bool lockTakesClicks(int stage) { return stage == 10 || stage == 11 || stage == 12 || stage == 14 || stage == 15; }
+// The stages at which the lock takes a click when the agent comes to the door. At 16 the
+// lock still waits for the hammer, so an agent who stepped away can finish it on his return.
+bool lockTakesClicks(int stage) { return (stage >= 10 && stage <= 16) && stage != 13; }
 
 }  // namespace
 
@@ -108,6 +109,8 @@ void TfrmHlavni::imgCur20Click() {
     if (stage == 10) resumeStoryClock();
     cur(19).setEnabled(false);
     cur(20).setEnabled(false);
+    // The machine hall door belongs to the yard; left on, it would lead from the lock to scene 121.
+    cur(23).setEnabled(false);
     cur(2).setEnabled(true);
     cur(22).setEnabled(lockTakesClicks(stage));
 }

@@ -87,7 +87,7 @@ TEST_F(PowerPlant, LockShowsItsStateWhenTheAgentComesToTheDoor) {
         bool clickable;
     };
     for (const Case& c : {Case{11, pic::el1, true}, Case{12, pic::el2, true}, Case{13, pic::el1, false},
-                          Case{14, pic::el1, true}, Case{15, pic::el3, true}, Case{16, pic::el4, false}}) {
+                          Case{14, pic::el1, true}, Case{15, pic::el3, true}, Case{16, pic::el4, true}}) {
         at(c.stage, 101, 202, {2, 19, 20});
         form.cur(22).setVisible(false);
         clickOn(20);
@@ -99,6 +99,22 @@ TEST_F(PowerPlant, LockShowsItsStateWhenTheAgentComesToTheDoor) {
         EXPECT_EQ(enabledHotspots(), (c.clickable ? V{2, 22} : V{2})) << "storyStage " << c.stage;
         EXPECT_FALSE(storyRunning());
     }
+}
+
+// Leaving the door after the second nail and coming back must not lock the hammer out.
+TEST_F(PowerPlant, LockAwaitingTheHammerCanBeFinishedAfterSteppingAway) {
+    at(15, 120, 140, {2, 22});
+    form.showOverlay(22, true);
+    hold(held::Nail);
+    clickOn(22);
+    clickOn(2);
+    EXPECT_EQ(form.state.sceneId, 101);
+    clickOn(20);
+    EXPECT_EQ(form.cur(22).picture(), pic::el4);
+    hold(held::Hammer);
+    clickOn(22);
+    EXPECT_EQ(form.state.storyStage, 17);
+    EXPECT_TRUE(storyRunning());
 }
 
 TEST_F(PowerPlant, FirstLookAtTheLockResumesTheStory) {
@@ -115,6 +131,16 @@ TEST_F(PowerPlant, OpenedLockIsNoLongerShown) {
     clickOn(20);
     EXPECT_FALSE(form.cur(22).visible());
     EXPECT_EQ(enabledHotspots(), (V{2}));
+}
+
+// From storyStage 18 the yard offers the storeroom door and the machine hall together.
+TEST_F(PowerPlant, StoreroomDoorLeavesTheMachineHallDoorBehind) {
+    at(18, 101, 202, {2, 20, 23});
+    clickOn(20);
+    EXPECT_EQ(enabledHotspots(), (V{2}));
+    clickOn(2);
+    EXPECT_EQ(form.state.sceneId, 101);
+    EXPECT_EQ(enabledHotspots(), (V{2, 20, 23}));
 }
 
 class Lock : public AreaTest {
