@@ -1,0 +1,199 @@
+// The ending: the call for help, the agency arriving, the arrests, the robots found, the news,
+// the drive home, the end and the credits.
+#include "catalogue.hpp"
+#include "cutscene_kit.hpp"
+#include "palette.hpp"
+#include "passage_kit.hpp"
+#include "people.hpp"
+#include "picture.hpp"
+#include "scenery.hpp"
+#include "street_kit.hpp"
+#include "text.hpp"
+
+#include "app/data_files.hpp"
+
+namespace artgen {
+
+namespace {
+
+void callForHelp(QPainter& p) {
+    cellar(p, 470, 66);
+    // The barred door behind him.
+    QPainterPath arch;
+    arch.moveTo(60, 470);
+    arch.lineTo(60, 200);
+    arch.quadTo(200, 100, 340, 200);
+    arch.lineTo(340, 470);
+    arch.closeSubpath();
+    paperShape(p, arch, QColor(100, 70, 44), 1.0);
+    QPainterPath rod;
+    rod.addRoundedRect(QRectF(30, 250, 340, 16), 5, 5);
+    paperShape(p, rod, QColor(110, 84, 70), 1.0);
+    torch(p, QPointF(720, 180));
+    drawPerson(p, cast::agent(), QRectF(400, 80, 260, 640), Pose{.rightArm = 10, .leftHandToEar = true});
+}
+
+void squareAtDawn(QPainter& p) {
+    sky(p, QRectF(0, 0, 800, 340), QColor(40, 50, 100), QColor(240, 170, 140));
+    house(p, QRectF(-20, 170, 180, 160), shade(pal::plasterPink, 0.8), shade(pal::roofTile, 0.8), 55);
+    house(p, QRectF(600, 170, 220, 160), shade(pal::plasterGreen, 0.8), shade(pal::roofTile, 0.8), 56);
+    facade(p, QRectF(180, 150, 420, 230), shade(pal::plasterOchre, 0.85), shade(pal::roofTile, 0.85), 60, RoofStyle::Hip, 14);
+    sign(p, QRectF(320, 250, 160, 30), QStringLiteral("RADNICE"), pal::signCream, pal::ink, Face::SerifBold);
+    townDoor(p, QRectF(350, 286, 100, 94));
+    cobbles(p, QRectF(0, 380, 800, 220), 300, shade(pal::cobble, 0.8), 57);
+}
+
+void agencyArrives(QPainter& p) {
+    squareAtDawn(p);
+    helicopter(p, QPointF(560, 90), 240);
+    agencyVan(p, 200, 560, 260, true);
+    agencyVan(p, 600, 590, 280, true);
+}
+
+void stormingTheHall(QPainter& p) {
+    squareAtDawn(p);
+    agencyVan(p, 120, 580, 240, true);
+    for (int i = 0; i < 4; ++i)
+        drawPerson(p, cast::agencyOfficer(), QRectF(320 + i * 60, 280 + (i % 2) * 20, 70, 200), Pose{.leftArm = 40, .rightArm = 70, .back = true});
+    glow(p, QPointF(120, 440), 120, QColor(80, 140, 255, 90));
+}
+
+void arrests(QPainter& p) {
+    squareAtDawn(p);
+    agencyVan(p, 620, 590, 300, true);
+    drawPerson(p, cast::agencyOfficer(), QRectF(120, 230, 120, 320), Pose{.leftArm = 40, .rightArm = 60});
+    drawPerson(p, cast::mayor(), QRectF(220, 220, 130, 330), Pose{.leftArm = 30, .rightArm = 30, .frown = true});
+    drawPerson(p, cast::henchman(), QRectF(360, 210, 140, 340), Pose{.leftArm = 30, .rightArm = 30, .frown = true});
+    drawPerson(p, cast::agencyOfficer(), QRectF(490, 230, 120, 320), Pose{.leftArm = 60, .rightArm = 40});
+    // Handcuffs glinting at their wrists.
+    for (qreal x : {285.0, 430.0}) {
+        p.save();
+        p.setPen(QPen(QColor(220, 224, 230), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(x - 8, 420), 7, 7);
+        p.drawEllipse(QPointF(x + 8, 420), 7, 7);
+        p.restore();
+    }
+}
+
+void robotsSeized(QPainter& p) {
+    cellar(p, 420, 67);
+    for (int row = 0; row < 2; ++row)
+        for (int i = 0; i < 6; ++i) {
+            const QPointF foot(80 + i * 130 + row * 60, 330 + row * 90);
+            appleRobot(p, foot, 26 + row * 10);
+            // Switched off: the eye dark.
+            p.save();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 30, 30));
+            p.drawEllipse(foot + QPointF(0, -(26 + row * 10) * 1.8), 5, 5);
+            p.restore();
+        }
+    // Police tape across the hall.
+    QPainterPath tape;
+    tape.moveTo(0, 200);
+    tape.lineTo(800, 260);
+    tape.lineTo(800, 290);
+    tape.lineTo(0, 230);
+    tape.closeSubpath();
+    paperShape(p, tape, QColor(250, 210, 40), 1.0);
+    p.save();
+    p.rotate(4.3);
+    fittedText(p, QRectF(60, 196, 680, 26), QStringLiteral("ZABAVENO · NEVSTUPOVAT · ZABAVENO · NEVSTUPOVAT"), Face::SansBold, pal::ink);
+    p.restore();
+    drawPerson(p, cast::agencyOfficer(), QRectF(600, 260, 130, 330), Pose{.leftArm = 20, .rightArm = 100});
+    drawPerson(p, cast::agent(), QRectF(80, 250, 140, 340), Pose{.leftArm = 20, .rightArm = 30, .smile = true});
+}
+
+void closingNews(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 800, 600), QColor(40, 36, 44));
+    glow(p, QPointF(400, 300), 420, QColor(120, 160, 220, 80));
+    QRectF screen;
+    televisionSet(p, QRectF(70, 40, 660, 500), &screen);
+    QLinearGradient studio(screen.topLeft(), screen.bottomLeft());
+    studio.setColorAt(0, QColor(30, 60, 120));
+    studio.setColorAt(1, QColor(10, 30, 70));
+    p.fillRect(screen, studio);
+    p.save();
+    p.setClipRect(screen);
+    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+    const QRectF photo(screen.right() - 190, screen.top() + 40, 150, 180);
+    QPainterPath frame;
+    frame.addRect(photo.adjusted(-6, -6, 6, 6));
+    paperShape(p, frame, QColor(240, 240, 240), 0.6);
+    p.fillRect(photo, QColor(170, 180, 190));
+    drawPortrait(p, cast::mayor(), photo, Pose{.frown = true});
+    p.fillRect(QRectF(screen.left(), screen.bottom() - 80, screen.width(), 56), QColor(200, 30, 40));
+    fittedText(p, QRectF(screen.left() + 20, screen.bottom() - 78, screen.width() - 40, 34), QStringLiteral("STAROSTA MLÝNOTRH ZATČEN"),
+               Face::SansBold, QColor(255, 255, 255), Qt::AlignLeft | Qt::AlignVCenter);
+    fittedText(p, QRectF(screen.left() + 20, screen.bottom() - 46, screen.width() - 40, 20),
+               QStringLiteral("Agent překazil spiknutí s jablečnými roboty"), Face::Sans, QColor(255, 230, 230), Qt::AlignLeft | Qt::AlignVCenter);
+    fittedText(p, QRectF(screen.left() + 14, screen.top() + 10, 110, 26), QStringLiteral("ZPRÁVY"), Face::SansBold, QColor(255, 255, 255));
+    p.restore();
+}
+
+void driveHome(QPainter& p) {
+    streetSky(p, StreetLight::Dusk, 16);
+    hills(p, 340, 100, QColor(120, 100, 120), 58);
+    ground(p, QRectF(0, 380, 800, 220), QColor(150, 130, 80), QColor(90, 90, 50));
+    QPainterPath road;
+    road.moveTo(-20, 540);
+    road.cubicTo(300, 520, 500, 470, 820, 440);
+    road.lineTo(820, 480);
+    road.cubicTo(500, 520, 300, 580, -20, 600);
+    road.closeSubpath();
+    paperShape(p, road, pal::asphalt, 0.6);
+    villageSign(p, QRectF(100, 300, 230, 74), QStringLiteral("Mlýnotrhy"), true);
+    agentsCar(p, 560, 500, 200);
+}
+
+void theEnd(QPainter& p) {
+    sky(p, QRectF(0, 0, 800, 600), QColor(30, 30, 70), QColor(240, 150, 100));
+    sun(p, QPointF(400, 420), 60, QColor(255, 200, 130));
+    hills(p, 460, 90, QColor(90, 70, 90), 59);
+    hills(p, 540, 60, QColor(60, 50, 60), 60);
+    title(p, QRectF(100, 150, 600, 160), QStringLiteral("KONEC"), QColor(255, 236, 200));
+}
+
+void creditsPage(QPainter& p, bool first) {
+    sky(p, QRectF(0, 0, 800, 600), QColor(20, 24, 50), QColor(60, 40, 70));
+    stars(p, QRectF(0, 0, 800, 600), 120, first ? 71 : 72);
+    hills(p, 600, 80, QColor(30, 30, 40), 61);
+    const QColor gold(250, 226, 170);
+    const QColor light(236, 232, 240);
+    if (first) {
+        fittedText(p, QRectF(150, 40, 500, 30), QStringLiteral("Studio Kvelnor uvádí"), Face::Serif, light);
+        title(p, QRectF(150, 80, 500, 90), QStringLiteral("Kvelnor"), gold);
+        const QString lines[][2] = {{QStringLiteral("Námět a scénář"), QStringLiteral("Vojtěch Jablonecký")},
+                                    {QStringLiteral("Kresby"), QStringLiteral("Bára Šťovíčková")},
+                                    {QStringLiteral("Programování"), QStringLiteral("Radim Kolovrátek")},
+                                    {QStringLiteral("Zvuky"), QStringLiteral("Ondřej Pípal")}};
+        for (int i = 0; i < 4; ++i) {
+            fittedText(p, QRectF(150, 200 + i * 80, 500, 26), lines[i][0], Face::Serif, QColor(200, 196, 220));
+            fittedText(p, QRectF(150, 228 + i * 80, 500, 34), lines[i][1], Face::SerifBold, light);
+        }
+    } else {
+        fittedText(p, QRectF(150, 60, 500, 44), QStringLiteral("Děkujeme"), Face::SerifBold, gold);
+        const QString lines[] = {QStringLiteral("obyvatelům Mlýnotrh za trpělivost,"), QStringLiteral("štamgastům U Jabloňky za karty"),
+                                 QStringLiteral("a vám za to, že jste hráli."), QString(), QStringLiteral("Všechny postavy a místa jsou smyšlené."),
+                                 QStringLiteral("© 2003 Studio Kvelnor")};
+        for (int i = 0; i < 6; ++i) fittedText(p, QRectF(120, 150 + i * 54, 560, 32), lines[i], Face::Serif, light);
+    }
+}
+
+}  // namespace
+
+void addEndingCutscenes(Catalogue& c) {
+    c.picture(pic::story12, [] { return render(Grade::Stone, 1301, callForHelp); });
+    c.picture(pic::story13, [] { return render(Grade::Night, 1302, agencyArrives); });
+    c.picture(pic::story14, [] { return render(Grade::Night, 1303, stormingTheHall); });
+    c.picture(pic::story15, [] { return render(Grade::CoolMorning, 1304, arrests); });
+    c.picture(pic::story16, [] { return render(Grade::Stone, 1305, robotsSeized); });
+    c.picture(pic::story17, [] { return render(Grade::Neutral, 1306, closingNews); });
+    c.picture(pic::story18, [] { return render(Grade::WarmDay, 1307, driveHome); });
+    c.picture(pic::konec, [] { return render(Grade::Neutral, 1308, theEnd); });
+    c.picture(pic::credits1, [] { return render(Grade::Neutral, 1309, [](QPainter& p) { creditsPage(p, true); }); });
+    c.picture(pic::credits2, [] { return render(Grade::Neutral, 1310, [](QPainter& p) { creditsPage(p, false); }); });
+}
+
+}  // namespace artgen

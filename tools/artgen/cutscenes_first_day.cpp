@@ -1,0 +1,294 @@
+// The first day's story pictures: the hammer on the nail, the shot at the lock, the card game,
+// sick outside the inn, asleep.
+#include "catalogue.hpp"
+#include "cutscene_kit.hpp"
+#include "interior_kit.hpp"
+#include "item_art.hpp"
+#include "palette.hpp"
+#include "people.hpp"
+#include "picture.hpp"
+#include "scenery.hpp"
+#include "street_kit.hpp"
+#include "text.hpp"
+
+#include "app/data_files.hpp"
+
+#include <QPainterPathStroker>
+
+#include <cmath>
+
+namespace artgen {
+
+namespace {
+
+// The storeroom lock seen very close: a steel door, the lock plate and its keyhole.
+void lockCloseUp(QPainter& p, QPointF keyhole) {
+    QLinearGradient g(0, 0, 800, 600);
+    g.setColorAt(0, QColor(100, 128, 116));
+    g.setColorAt(1, QColor(60, 82, 74));
+    p.fillRect(QRectF(0, 0, 800, 600), g);
+    QPainterPath plate;
+    plate.addRoundedRect(QRectF(keyhole.x() - 120, keyhole.y() - 170, 240, 330), 20, 20);
+    QLinearGradient steel(plate.boundingRect().topLeft(), plate.boundingRect().bottomRight());
+    steel.setColorAt(0, QColor(226, 230, 234));
+    steel.setColorAt(1, QColor(120, 126, 134));
+    paperShape(p, plate, steel, 3.0);
+    QPainterPath hole;
+    hole.addEllipse(keyhole, 24, 24);
+    hole.moveTo(keyhole + QPointF(-14, 8));
+    hole.lineTo(keyhole + QPointF(14, 8));
+    hole.lineTo(keyhole + QPointF(22, 80));
+    hole.lineTo(keyhole + QPointF(-22, 80));
+    hole.closeSubpath();
+    p.fillPath(united(hole), QColor(16, 16, 18));
+}
+
+void coatArm(QPainter& p, QPointF shoulder, QPointF hand, qreal width) {
+    QPainterPath arm;
+    arm.moveTo(shoulder);
+    arm.lineTo(hand);
+    QPainterPathStroker s;
+    s.setWidth(width);
+    s.setCapStyle(Qt::RoundCap);
+    paperShape(p, s.createStroke(arm), cast::agent().outer, 2.0);
+    QPainterPath fist;
+    fist.addEllipse(hand, width * 0.55, width * 0.6);
+    paperShape(p, fist, cast::agent().skin, 1.0);
+}
+
+void impactStar(QPainter& p, QPointF c, qreal r, QColor colour) {
+    QPainterPath star;
+    for (int i = 0; i < 16; ++i) {
+        const qreal a = i * 3.14159265 / 8;
+        const qreal rr = i % 2 ? r * 0.45 : r;
+        const QPointF pt = c + QPointF(std::cos(a) * rr, std::sin(a) * rr);
+        if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+    }
+    star.closeSubpath();
+    p.fillPath(star, colour);
+}
+
+void hammeringTheNail(QPainter& p) {
+    const QPointF keyhole(340, 330);
+    lockCloseUp(p, keyhole);
+    // The nail driven into the keyhole, the hammer swinging down on its head.
+    p.save();
+    p.translate(keyhole + QPointF(80, 60));
+    p.rotate(36);
+    drawItem(p, Item::Nail, QRectF(-150, -150, 300, 300), 2.0);
+    p.restore();
+    impactStar(p, QPointF(470, 430), 50, QColor(255, 240, 170, 200));
+    p.save();
+    p.translate(560, 470);
+    p.rotate(-30);
+    drawItem(p, Item::Hammer, QRectF(-40, -200, 400, 400), 2.0);
+    p.restore();
+    coatArm(p, QPointF(820, 620), QPointF(700, 500), 90);
+    p.save();
+    p.setPen(QPen(QColor(255, 255, 255, 160), 4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(560 + i * 30, 300 + i * 10), QPointF(610 + i * 30, 340 + i * 10));
+    p.restore();
+}
+
+void shotAtTheLock(QPainter& p) {
+    const QPointF keyhole(360, 320);
+    lockCloseUp(p, keyhole);
+    // The cartridge goes off in the keyhole: flash, smoke, and the broken key flies out.
+    glow(p, keyhole, 300, QColor(255, 220, 120, 200));
+    impactStar(p, keyhole, 150, QColor(255, 240, 180, 230));
+    impactStar(p, keyhole, 80, QColor(255, 255, 240));
+    Random r(77);
+    p.save();
+    p.setPen(QPen(QColor(255, 220, 120), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 18; ++i) {
+        const qreal a = r.uniform(0, 6.283);
+        const qreal d = r.uniform(160, 260);
+        const QPointF from = keyhole + QPointF(std::cos(a) * d * 0.7, std::sin(a) * d * 0.7);
+        p.drawLine(from, from + QPointF(std::cos(a) * 30, std::sin(a) * 30));
+    }
+    p.restore();
+    for (int i = 0; i < 6; ++i) {
+        QPainterPath puff;
+        puff.addEllipse(keyhole + QPointF(120 + i * 50, -60 - i * 30), 50 + i * 8, 40 + i * 6);
+        p.fillPath(puff, QColor(220, 220, 220, 90));
+    }
+    // The key stub spinning away.
+    p.save();
+    p.translate(620, 160);
+    p.rotate(-40);
+    QPainterPath key;
+    key.addRoundedRect(QRectF(-40, -12, 80, 24), 6, 6);
+    QLinearGradient brass(QPointF(0, -12), QPointF(0, 12));
+    brass.setColorAt(0, QColor(250, 226, 140));
+    brass.setColorAt(1, QColor(160, 120, 40));
+    paperShape(p, key, brass, 1.5);
+    p.restore();
+    p.save();
+    p.setPen(QPen(QColor(255, 255, 255, 180), 3));
+    p.drawLine(QPointF(560, 210), QPointF(520, 250));
+    p.drawLine(QPointF(590, 220), QPointF(550, 260));
+    p.restore();
+    // The hammer that struck the nail, still in the agent's hand.
+    p.save();
+    p.translate(560, 470);
+    p.rotate(-40);
+    drawItem(p, Item::Hammer, QRectF(-40, -180, 360, 360), 2.0);
+    p.restore();
+    coatArm(p, QPointF(820, 640), QPointF(700, 520), 90);
+}
+
+void card(QPainter& p, QPointF centre, qreal angle, const QString& face, bool red) {
+    p.save();
+    p.translate(centre);
+    p.rotate(angle);
+    QPainterPath c;
+    c.addRoundedRect(QRectF(-34, -48, 68, 96), 6, 6);
+    paperShape(p, c, QColor(252, 250, 244), 0.8);
+    fittedText(p, QRectF(-30, -44, 40, 30), face, Face::SerifBold, red ? QColor(200, 30, 30) : pal::ink, Qt::AlignLeft | Qt::AlignVCenter);
+    QPainterPath heart;
+    heart.addEllipse(QPointF(-6, 4), 9, 9);
+    heart.addEllipse(QPointF(6, 4), 9, 9);
+    heart.moveTo(-14, 8);
+    heart.lineTo(0, 26);
+    heart.lineTo(14, 8);
+    heart.closeSubpath();
+    p.fillPath(united(heart), red ? QColor(200, 30, 30) : QColor(60, 120, 60));
+    p.restore();
+}
+
+void cardGame(QPainter& p) {
+    // The table seen from above in the lamp light.
+    p.fillRect(QRectF(0, 0, 800, 600), QColor(40, 30, 24));
+    QPainterPath table;
+    table.addEllipse(QRectF(40, 40, 720, 520));
+    QRadialGradient wood(QPointF(400, 300), 400);
+    wood.setColorAt(0, QColor(170, 120, 72));
+    wood.setColorAt(1, QColor(100, 66, 40));
+    paperShape(p, table, wood, 2.0);
+    glow(p, QPointF(400, 300), 300, QColor(255, 220, 150, 70));
+    // Three players' hands holding their cards: the drinkers' sleeves and the agent's coat.
+    const struct {
+        QPointF shoulder;
+        QPointF hand;
+        QColor sleeve;
+    } players[] = {{{-40, 120}, {170, 200}, cast::drinkerOne().outer},
+                   {{840, 120}, {630, 200}, cast::drinkerTwo().outer},
+                   {{400, 660}, {400, 470}, cast::agent().outer}};
+    for (const auto& who : players) {
+        QPainterPath arm;
+        arm.moveTo(who.shoulder);
+        arm.lineTo(who.hand);
+        QPainterPathStroker s;
+        s.setWidth(80);
+        s.setCapStyle(Qt::RoundCap);
+        paperShape(p, s.createStroke(arm), who.sleeve, 2.0);
+        for (int i = 0; i < 4; ++i)
+            card(p, who.hand + QPointF((i - 1.5) * 16, -20), (i - 1.5) * 12 + (who.hand.x() < 300 ? 120 : who.hand.x() > 500 ? -120 : 0),
+                 QStringLiteral("%1").arg(QStringLiteral("7K9A").at(i)), i % 2);
+        QPainterPath fist;
+        fist.addEllipse(who.hand, 30, 26);
+        paperShape(p, fist, QColor(236, 190, 160), 1.0);
+    }
+    // The pot in the middle and the beers.
+    card(p, QPointF(380, 300), -10, QStringLiteral("K"), true);
+    card(p, QPointF(430, 310), 14, QStringLiteral("9"), false);
+    beerGlass(p, QRectF(250, 360, 50, 80));
+    beerGlass(p, QRectF(520, 370, 50, 80), false);
+    beerGlass(p, QRectF(600, 330, 50, 80));
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath coin;
+        coin.addEllipse(QPointF(330 + i * 14, 380 + (i % 2) * 8), 12, 12);
+        paperShape(p, coin, QColor(220, 190, 110), 0.5);
+    }
+}
+
+void innAtNight(QPainter& p) {
+    streetSky(p, StreetLight::Night, 14);
+    const QRectF wall(120, 150, 560, 290);
+    facade(p, wall, shade(pal::plasterCream, 0.7), shade(pal::roofTile, 0.6), 90, RoofStyle::Gambrel, 18);
+    for (int i = 0; i < 5; ++i) window(p, QRectF(wall.left() + 40 + i * 104, wall.top() + 26, 40, 52), pal::woodDark, i % 2 == 0, true, QColor(40, 70, 40));
+    window(p, QRectF(wall.left() + 60, 330, 70, 64), pal::woodDark, true);
+    window(p, QRectF(wall.right() - 130, 330, 70, 64), pal::woodDark, true);
+    sign(p, QRectF(wall.left() + 90, wall.top() + 96, wall.width() - 180, 40), QStringLiteral("HOSPODA U JABLOŇKY"), pal::signGreen,
+         QColor(250, 240, 200), Face::SerifBold);
+    door(p, QRectF(360, 330, 80, 110), pal::woodDark, true, false, true);
+    glow(p, QPointF(400, 400), 140, QColor(255, 200, 120, 110));
+    cobbles(p, QRectF(0, 440, 800, 160), 300, shade(pal::cobble, 0.6), 53);
+    lampPost(p, QPointF(640, 560), 220, true);
+}
+
+void staggeringOut(QPainter& p) {
+    innAtNight(p);
+    drawPerson(p, cast::agent(), QRectF(420, 300, 120, 260), Pose{.leftArm = 70, .rightArm = 50, .eyesClosed = true, .sick = true});
+    p.save();
+    p.setPen(QPen(QColor(255, 255, 200, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) p.drawArc(QRectF(420 + i * 22, 270 - i * 10, 30, 24), 0, 180 * 16);
+    p.restore();
+}
+
+void sickOutside(QPainter& p) {
+    streetSky(p, StreetLight::Night, 15);
+    // Behind the inn: its back wall, a bush, the rubbish bin.
+    QPainterPath back;
+    back.addRect(QRectF(-20, 120, 560, 340));
+    paperShape(p, back, shade(pal::plasterCream, 0.6), 1.0);
+    window(p, QRectF(120, 200, 60, 70), pal::woodDark, true);
+    glow(p, QPointF(150, 235), 90, QColor(255, 200, 120, 90));
+    ground(p, QRectF(0, 440, 800, 160), QColor(60, 70, 60), QColor(40, 46, 40));
+    bush(p, QPointF(620, 470), 220, QColor(50, 80, 50), 54);
+    barrel(p, QRectF(40, 380, 60, 80), QColor(70, 80, 90));
+    drawPerson(p, cast::agent(), QRectF(380, 240, 150, 300), Pose{.leftArm = 100, .rightArm = 30, .eyesClosed = true, .mouthOpen = true, .sick = true, .bentForward = true});
+    QPainterPath puddle;
+    puddle.addEllipse(QRectF(300, 520, 90, 22));
+    p.fillPath(puddle, QColor(150, 170, 70, 200));
+}
+
+void asleep(QPainter& p) {
+    const qreal floorY = 440;
+    room(p, shade(pal::wallpaperWarm, 0.55), shade(pal::floorBoards, 0.6), floorY, FloorKind::Boards);
+    // Moonlight through the window.
+    const QRectF win(120, 80, 160, 150);
+    QPainterPath frame;
+    frame.addRect(win.adjusted(-8, -8, 8, 8));
+    paperShape(p, frame, QColor(150, 150, 170), 0.8);
+    sky(p, win, pal::skyNightTop, pal::skyNightBottom);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(244, 240, 214));
+    p.drawEllipse(QPointF(220, 130), 20, 20);
+    p.restore();
+    windowLight(p, win, floorY, QColor(180, 200, 255, 40));
+    // The bed and the sleeping agent.
+    QPainterPath headboard;
+    headboard.addRoundedRect(QRectF(330, 200, 60, 260), 14, 14);
+    paperShape(p, headboard, pal::woodDark, 1.2);
+    drawPortrait(p, cast::agent(), QRectF(360, 250, 110, 110), Pose{.eyesClosed = true});
+    QPainterPath pillow;
+    pillow.addRoundedRect(QRectF(380, 330, 110, 50), 20, 20);
+    paperShape(p, pillow, QColor(230, 230, 236), 0.6);
+    QPainterPath blanket;
+    blanket.moveTo(390, 360);
+    blanket.cubicTo(500, 320, 620, 350, 760, 360);
+    blanket.lineTo(760, 470);
+    blanket.lineTo(390, 470);
+    blanket.closeSubpath();
+    paperShape(p, blanket, QColor(110, 60, 70), 1.4);
+    QPainterPath hat;
+    hat.addEllipse(QRectF(560, 470, 90, 22));
+    paperShape(p, hat, cast::agent().hatColour, 0.6);
+    fittedText(p, QRectF(480, 180, 160, 60), QStringLiteral("Z z z"), Face::SerifBold, QColor(220, 220, 255));
+}
+
+}  // namespace
+
+void addFirstDayCutscenes(Catalogue& c) {
+    c.picture(pic::story4, [] { return render(Grade::Indoor, 1101, hammeringTheNail); });
+    c.picture(pic::story5, [] { return render(Grade::Indoor, 1102, shotAtTheLock); });
+    c.picture(pic::story6, [] { return render(Grade::Indoor, 1103, cardGame); });
+    c.picture(pic::story7, [] { return render(Grade::Night, 1104, staggeringOut); });
+    c.picture(pic::story8, [] { return render(Grade::Night, 1105, sickOutside); });
+    c.picture(pic::story9, [] { return render(Grade::Night, 1106, asleep); });
+}
+
+}  // namespace artgen

@@ -1,0 +1,113 @@
+// artgen: writes every picture and sound the game names into OUTDIR/data, or draws the contact sheet.
+#include "catalogue.hpp"
+#include "contact_sheet.hpp"
+#include "text.hpp"
+#include "wav.hpp"
+
+#include "app/data_files.hpp"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: artgen OUTDIR                  write every data file into OUTDIR/data\n"
+                 "       artgen --contact-sheet FILE.png  draw every picture with its name on one sheet\n"
+                 "       artgen --picture NAME FILE.png   draw one picture, e.g. data/namesti1.bmp\n");
+}
+
+// The catalogue must make exactly the files the game names: no more, no fewer.
+bool catalogueMatchesGame(const artgen::Catalogue& c) {
+    bool ok = true;
+    std::set<std::string> named;
+    for (std::string_view name : app::kAllDataFiles) {
+        named.emplace(name);
+        if (!c.pictures.count(std::string(name)) && !c.sounds.count(std::string(name))) {
+            std::fprintf(stderr, "artgen: the game names %.*s, but artgen does not make it\n", static_cast<int>(name.size()),
+                         name.data());
+            ok = false;
+        }
+    }
+    for (const auto& [name, make] : c.pictures)
+        if (!named.count(name)) {
+            std::fprintf(stderr, "artgen: %s is not a file the game names\n", name.c_str());
+            ok = false;
+        }
+    for (const auto& [name, make] : c.sounds)
+        if (!named.count(name)) {
+            std::fprintf(stderr, "artgen: %s is not a file the game names\n", name.c_str());
+            ok = false;
+        }
+    return ok;
+}
+
+bool writeData(const artgen::Catalogue& c, const std::filesystem::path& outDir) {
+    std::filesystem::create_directories(outDir / "data");
+    for (std::string_view nameView : app::kAllDataFiles) {
+        const std::string name(nameView);
+        const std::filesystem::path target = outDir / name;
+        if (auto picture = c.pictures.find(name); picture != c.pictures.end()) {
+            const QImage image = picture->second().convertToFormat(QImage::Format_RGB888);
+            if (!image.save(QString::fromStdString(target.string()), "BMP")) {
+                std::fprintf(stderr, "artgen: cannot write %s\n", target.string().c_str());
+                return false;
+            }
+        } else {
+            const std::vector<std::uint8_t> bytes = artgen::wavBytes(c.sounds.at(name)());
+            std::ofstream out(target, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            if (!out) {
+                std::fprintf(stderr, "artgen: cannot write %s\n", target.string().c_str());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool writeContactSheet(const artgen::Catalogue& c, const QString& file) {
+    std::vector<std::pair<std::string, QImage>> pictures;
+    for (std::string_view nameView : app::kAllDataFiles) {
+        const std::string name(nameView);
+        if (auto picture = c.pictures.find(name); picture != c.pictures.end()) pictures.emplace_back(name, picture->second());
+    }
+    return artgen::contactSheet(pictures).save(file, "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    artgen::loadTypefaces();
+    const QStringList args = QGuiApplication::arguments();
+    const artgen::Catalogue catalogue = artgen::fullCatalogue();
+    if (args.size() == 4 && args[1] == QStringLiteral("--picture")) {
+        const auto picture = catalogue.pictures.find(args[2].toStdString());
+        if (picture == catalogue.pictures.end()) {
+            std::fprintf(stderr, "artgen: no picture named %s\n", qPrintable(args[2]));
+            return 1;
+        }
+        return picture->second().save(args[3], "PNG") ? 0 : 1;
+    }
+    if (!catalogueMatchesGame(catalogue)) return 1;
+    if (args.size() == 3 && args[1] == QStringLiteral("--contact-sheet")) {
+        if (!writeContactSheet(catalogue, args[2])) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(args[2]));
+            return 1;
+        }
+        return 0;
+    }
+    if (args.size() != 2 || args[1].startsWith(QStringLiteral("-"))) {
+        usage();
+        return 2;
+    }
+    return writeData(catalogue, std::filesystem::path(args[1].toStdString())) ? 0 : 1;
+}
