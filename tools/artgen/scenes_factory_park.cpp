@@ -155,15 +155,15 @@ void sideYard(QPainter& p) {
 void rodOnGround(QPainter& p) {
     const QRectF spot = sceneRectF("imgCur30");
     QPainterPath bar;
-    bar.moveTo(spot.left() + 3, spot.bottom() - 8);
-    bar.lineTo(spot.right() - 6, spot.top() + 4);
-    bar.lineTo(spot.right() - 2, spot.top() + 9);
-    bar.lineTo(spot.left() + 7, spot.bottom() - 3);
+    bar.moveTo(spot.left() + 5, spot.bottom() - 11);
+    bar.lineTo(spot.right() - 10, spot.top() + 6);
+    bar.lineTo(spot.right() - 7, spot.top() + 11);
+    bar.lineTo(spot.left() + 8, spot.bottom() - 6);
     bar.closeSubpath();
     QLinearGradient g(spot.topLeft(), spot.bottomLeft());
     g.setColorAt(0, QColor(150, 120, 100));
     g.setColorAt(1, QColor(80, 56, 44));
-    paperShape(p, bar, g, 0.4);
+    paperShape(p, bar, g, 0.2);
 }
 
 void store(QPainter& p, bool withWorkers) {

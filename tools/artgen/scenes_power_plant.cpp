@@ -248,27 +248,35 @@ void lockState(QPainter& p, LockState state) {
     const QPointF k = keyholeCentre();
     switch (state) {
         case LockState::BrokenKey: {
-            // The bright stub of a broken key stuck in the keyhole.
+            // The bright stub of a broken key sticking out of the keyhole, its snapped end jagged.
             QPainterPath stub;
-            stub.addRoundedRect(QRectF(k.x() - 4, k.y() - 4, 8, 18), 2, 2);
-            QLinearGradient g(k - QPointF(4, 0), k + QPointF(4, 0));
-            g.setColorAt(0, QColor(250, 226, 140));
-            g.setColorAt(1, QColor(170, 130, 50));
-            p.fillPath(stub, g);
+            stub.moveTo(k + QPointF(-6, 16));
+            stub.lineTo(k + QPointF(-6, -10));
+            stub.lineTo(k + QPointF(-2, -16));
+            stub.lineTo(k + QPointF(1, -11));
+            stub.lineTo(k + QPointF(4, -17));
+            stub.lineTo(k + QPointF(7, -10));
+            stub.lineTo(k + QPointF(7, 16));
+            stub.closeSubpath();
+            QLinearGradient g(k - QPointF(6, 0), k + QPointF(7, 0));
+            g.setColorAt(0, QColor(255, 236, 160));
+            g.setColorAt(0.5, QColor(220, 176, 70));
+            g.setColorAt(1, QColor(140, 100, 30));
+            paperShape(p, stub, g, 0.5);
             p.save();
-            p.setPen(QPen(QColor(120, 90, 30), 1));
-            p.drawLine(k + QPointF(-3, 2), k + QPointF(3, 0));
-            p.drawLine(k + QPointF(-3, 7), k + QPointF(3, 5));
+            p.setPen(QPen(QColor(120, 84, 24), 1.2));
+            for (int i = 0; i < 4; ++i) p.drawLine(k + QPointF(-5, -4 + i * 5), k + QPointF(6, -6 + i * 5));
+            // Scratches round the keyhole from trying to get it out.
+            p.setPen(QPen(QColor(250, 250, 250, 150), 1));
+            p.drawLine(k + QPointF(-16, -14), k + QPointF(-9, -20));
+            p.drawLine(k + QPointF(12, 20), k + QPointF(19, 12));
+            p.drawLine(k + QPointF(-18, 10), k + QPointF(-11, 16));
             p.restore();
             break;
         }
         case LockState::Nail:
         case LockState::CartridgeAndNail: {
-            if (state == LockState::CartridgeAndNail) {
-                QPainterPath base;
-                base.addEllipse(k, 6.5, 6.5);
-                p.fillPath(base, QColor(220, 170, 70));
-            }
+            if (state == LockState::CartridgeAndNail) lockState(p, LockState::Cartridge);
             // The nail held against the keyhole, its head towards the viewer.
             QPainterPath shaft;
             shaft.moveTo(k + QPointF(-2, 0));
@@ -286,16 +294,21 @@ void lockState(QPainter& p, LockState state) {
             break;
         }
         case LockState::Cartridge: {
-            // The brass base of a cartridge pushed into the keyhole, the primer in its middle.
+            // The brass base of a cartridge pushed into the keyhole, rim and primer showing.
             QPainterPath base;
-            base.addEllipse(k, 6.5, 6.5);
-            QRadialGradient g(k - QPointF(2, 2), 9);
-            g.setColorAt(0, QColor(255, 230, 150));
+            base.addEllipse(k, 10, 10);
+            QRadialGradient g(k - QPointF(3, 3), 14);
+            g.setColorAt(0, QColor(255, 236, 160));
             g.setColorAt(1, QColor(170, 120, 40));
-            p.fillPath(base, g);
+            paperShape(p, base, g, 0.5);
+            p.save();
+            p.setPen(QPen(QColor(140, 100, 30), 1.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(k, 7.5, 7.5);
+            p.restore();
             QPainterPath primer;
-            primer.addEllipse(k, 2.4, 2.4);
-            p.fillPath(primer, QColor(190, 150, 110));
+            primer.addEllipse(k, 3.2, 3.2);
+            p.fillPath(primer, QColor(200, 160, 120));
             break;
         }
     }
@@ -376,16 +389,16 @@ void machineHall(QPainter& p) {
 void lineOnFloor(QPainter& p) {
     const QRectF spot = sceneRectF("imgCur25");
     QPainterPath spool;
-    spool.addEllipse(QRectF(spot.left() + 4, spot.top() + 3, 26, 16));
-    paperShape(p, spool, QColor(40, 120, 160), 0.4);
+    spool.addEllipse(QRectF(spot.left() + 6, spot.top() + 5, 24, 12));
+    paperShape(p, spool, QColor(40, 120, 160), 0.12);
     QPainterPath wound;
-    wound.addEllipse(QRectF(spot.left() + 8, spot.top() + 6, 18, 10));
+    wound.addEllipse(QRectF(spot.left() + 10, spot.top() + 7, 16, 8));
     p.fillPath(wound, QColor(220, 236, 244));
     p.save();
     p.setPen(QPen(QColor(236, 246, 250), 1.3));
     QPainterPath loose;
     loose.moveTo(spot.left() + 28, spot.top() + 12);
-    loose.cubicTo(spot.left() + 44, spot.top() + 2, spot.left() + 54, spot.top() + 22, spot.right() - 4, spot.top() + 10);
+    loose.cubicTo(spot.left() + 40, spot.top() + 4, spot.left() + 48, spot.top() + 18, spot.right() - 12, spot.top() + 11);
     p.drawPath(loose);
     p.restore();
 }

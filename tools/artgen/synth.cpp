@@ -109,18 +109,29 @@ void bandPass(Buffer& b, double centre, double resonance) { svf(b, centre, reson
 
 std::vector<std::int16_t> finish(Buffer b) {
     // Loudness: the RMS over the 50 ms window where the sound is loudest, brought to one target,
-    // so short clicks and long whirs sound equally loud.
+    // so short clicks and long whirs sound equally loud. The soft limiter that keeps peaks from
+    // clipping lowers that RMS again, so the gain is refined over a few rounds.
     const std::size_t window = samplesFor(0.05);
-    double best = 1e-9;
-    double running = 0;
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        running += static_cast<double>(b[i]) * b[i];
-        if (i >= window) running -= static_cast<double>(b[i - window]) * b[i - window];
-        best = std::max(best, running / static_cast<double>(window));
-    }
-    constexpr double kTargetRms = 0.25;
-    const float gain = static_cast<float>(kTargetRms / std::sqrt(best));
-    for (float& s : b) s = std::tanh(s * gain * 1.1f) / 1.1f * 1.0f;
+    auto loudest = [window](const Buffer& x) {
+        double best = 1e-12;
+        double running = 0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            running += static_cast<double>(x[i]) * x[i];
+            if (i >= window) running -= static_cast<double>(x[i - window]) * x[i - window];
+            best = std::max(best, running / static_cast<double>(window));
+        }
+        return std::sqrt(best);
+    };
+    constexpr double kTargetRms = 0.22;
+    constexpr float kLimit = 0.97f;
+    auto limited = [](const Buffer& x, double gain) {
+        Buffer out(x.size());
+        for (std::size_t i = 0; i < x.size(); ++i) out[i] = kLimit * std::tanh(static_cast<float>(x[i] * gain) / kLimit);
+        return out;
+    };
+    double gain = kTargetRms / loudest(b);
+    for (int round = 0; round < 6; ++round) gain *= kTargetRms / loudest(limited(b, gain));
+    b = limited(b, gain);
     // Fades: 4 ms in, 15 ms out, each ending exactly at silence.
     const std::size_t in = std::min(b.size(), samplesFor(0.004));
     const std::size_t out = std::min(b.size(), samplesFor(0.015));
