@@ -58,7 +58,7 @@ void loadTypefaces() {
 }
 
 QFont font(Face face, qreal pixelSize) {
-    QFont f = loaded().count(face) ? loaded()[face] : QFont();
+    QFont f = loaded().count(face) ? loaded().at(face) : QFont();
     f.setPixelSize(std::max(1, static_cast<int>(pixelSize)));
     return f;
 }
