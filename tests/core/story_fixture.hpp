@@ -7,15 +7,14 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvtest {
 
 class StoryTest : public FormTest {
 protected:
-    StoryTest() {
-        platform.messages.clear();  // start-up's note about the missing data.dat
-    }
+    StoryTest() { platform.messages.clear(); }  // start-up's note about the missing data.dat
 
     // One beat of the story clock at its current speed.
     void beat() { clock.advance(form.Timer.interval()); }
@@ -30,6 +29,15 @@ protected:
             beat();
         }
         EXPECT_EQ(form.state.storyTick, tick);
+    }
+
+    // Runs from the start value and checks the scene picture at each of the given ticks.
+    void expectPictures(int startValue, const std::vector<std::pair<int, const char*>>& frames) {
+        form.startCutscene(startValue);
+        for (const auto& [tick, path] : frames) {
+            runTo(tick);
+            EXPECT_EQ(picture(), path) << "tick " << tick;
+        }
     }
 
     // A pause point: the clock stopped, the shield lowered, the line cleared, the stage set.
@@ -56,6 +64,10 @@ protected:
         return std::count(text.begin(), text.end(), '\n');
     }
     [[nodiscard]] std::vector<std::string> inventory() const { return form.lbPredmety.captions(); }
+    [[nodiscard]] long entries(const char* caption) const {
+        const auto items = inventory();
+        return std::count(items.begin(), items.end(), caption);
+    }
     [[nodiscard]] std::vector<std::string> sounds() const { return platform.sounds; }
 };
 
