@@ -10,10 +10,14 @@ namespace {
 
 // The order in which Průzkum looks at the flags; the gun stands for both of its flags.
 constexpr std::array<int, 17> kExamineOrder = {
-    held::ServiceCard, held::CreditCard, held::Gun,  held::Notebook,    held::Magazine, held::Cartridges,
-    held::Hammer,      held::Money,      held::Map,  held::Nail,        held::FishingLine, held::Wire,
-    held::Rod,         held::Nut,        held::Newspaper, held::Phone,  held::LineWithNut,
+    held::ServiceCard, held::CreditCard,  held::Gun,  held::Notebook, held::Magazine, held::Cartridges,
+    held::Hammer,      held::Money,       held::Map,  held::Nail,     held::FishingLine, held::Wire,
+    held::Rod,         held::Nut,         held::Newspaper, held::Phone, held::LineWithNut,
 };
+
+// returnMode while the map is open, without and with the factory.
+constexpr int kMapOfThreePlaces = 1;
+constexpr int kMapOfFourPlaces = 2;
 
 // Reading the newspaper at this stage moves the story on to the next one.
 constexpr int kNewspaperStage = 25;
@@ -37,7 +41,7 @@ void openVillageMap(TfrmHlavni& f) {
     const bool escaping = f.state.storyStage >= kEscapeFirstStage && f.state.storyStage <= kEscapeLastStage;
     if (escaping || inSecretPassage(f.state.sceneId)) return;
     const bool withFactory = f.state.storyStage >= kFactoryOnMapStage;
-    f.state.returnMode = withFactory ? 2 : 1;
+    f.state.returnMode = withFactory ? kMapOfFourPlaces : kMapOfThreePlaces;
     f.showPicture(pic::mapa);
     for (int n = 1; n <= 3; ++n) f.map(n).setEnabled(true);
     f.map(4).setEnabled(withFactory);
@@ -115,9 +119,9 @@ void TfrmHlavni::btnZpetClick() {
     dropHeldItem();
     // While the map is open it stays on screen: it is left only through one of its places, so
     // no scene may show over it or put its objects back onto it.
-    if (state.returnMode == 1 || state.returnMode == 2) {
+    if (state.returnMode == kMapOfThreePlaces || state.returnMode == kMapOfFourPlaces) {
         showPicture(pic::mapa);
-        if (state.returnMode == 2) {
+        if (state.returnMode == kMapOfFourPlaces) {
             loadPicture(map(4), pic::maptov);
             map(4).setVisible(true);
         }

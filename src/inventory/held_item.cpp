@@ -19,9 +19,9 @@ constexpr int kHeldPictureDy = 4;
 
 // The order in which a pointer move looks at the flags.
 constexpr std::array<int, 18> kFollowOrder = {
-    held::ServiceCard, held::CreditCard, held::Gun,         held::Notebook, held::Cartridges, held::EmptiedGun,
-    held::Magazine,    held::Money,      held::Map,         held::Nail,     held::Hammer,     held::FishingLine,
-    held::Wire,        held::Rod,        held::Nut,         held::Newspaper, held::Phone,     held::LineWithNut,
+    held::ServiceCard, held::CreditCard, held::Gun,  held::Notebook, held::Cartridges,  held::EmptiedGun,
+    held::Magazine,    held::Money,      held::Map,  held::Nail,     held::Hammer,      held::FishingLine,
+    held::Wire,        held::Rod,        held::Nut,  held::Newspaper, held::Phone,      held::LineWithNut,
 };
 
 // The flag an entry sets when taken, or 0 for an entry that cannot be taken now.
