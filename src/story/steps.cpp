@@ -3,6 +3,8 @@
 
 #include "app/main_form.hpp"
 
+#include <utility>
+
 namespace story {
 
 Step clearLine() { return line(""); }
