@@ -68,31 +68,47 @@ void impactStar(QPainter& p, QPointF c, qreal r, QColor colour) {
     p.fillPath(star, colour);
 }
 
-void hammeringTheNail(QPainter& p) {
-    const QPointF keyhole(340, 330);
-    lockCloseUp(p, keyhole);
-    // The nail driven into the keyhole, the hammer swinging down on its head.
+// The nail held with its point in the keyhole and the hammer's face on its head, the agent's arm
+// coming in from the top right. Returns where the hammer meets the nail.
+QPointF nailAndHammer(QPainter& p, QPointF keyhole, bool shotFired) {
+    constexpr qreal kNailSize = 300;
+    const qreal angle = 216;  // from the head to the point: up and to the left, into the keyhole
+    const QPointF along(std::cos(angle * 3.14159265 / 180), std::sin(angle * 3.14159265 / 180));
+    const QPointF nailCentre = keyhole - along * (0.43 * kNailSize);
+    const QPointF nailHead = nailCentre - along * (0.32 * kNailSize);
+    if (!shotFired) {
+        p.save();
+        p.translate(nailCentre);
+        p.rotate(angle);
+        drawItem(p, Item::Nail, QRectF(-kNailSize / 2, -kNailSize / 2, kNailSize, kNailSize), 2.0);
+        p.restore();
+    }
+    const QPointF face = nailHead + QPointF(8, 6);
+    const QPointF hammerCentre = face + QPointF(52, -126);
     p.save();
-    p.translate(keyhole + QPointF(80, 60));
-    p.rotate(36);
-    drawItem(p, Item::Nail, QRectF(-150, -150, 300, 300), 2.0);
-    p.restore();
-    impactStar(p, QPointF(470, 430), 50, QColor(255, 240, 170, 200));
-    p.save();
-    p.translate(560, 470);
+    p.translate(hammerCentre);
     p.rotate(-30);
-    drawItem(p, Item::Hammer, QRectF(-40, -200, 400, 400), 2.0);
+    drawItem(p, Item::Hammer, QRectF(-180, -180, 360, 360), 2.0);
     p.restore();
-    coatArm(p, QPointF(820, 620), QPointF(700, 500), 90);
+    coatArm(p, QPointF(860, 190), hammerCentre + QPointF(140, -81), 84);
+    return nailHead;
+}
+
+void hammeringTheNail(QPainter& p) {
+    const QPointF keyhole(330, 300);
+    lockCloseUp(p, keyhole);
+    const QPointF hit = nailAndHammer(p, keyhole, false);
+    impactStar(p, hit, 46, QColor(255, 240, 170, 220));
     p.save();
-    p.setPen(QPen(QColor(255, 255, 255, 160), 4, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(560 + i * 30, 300 + i * 10), QPointF(610 + i * 30, 340 + i * 10));
+    p.setPen(QPen(QColor(255, 255, 255, 170), 4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(640 + i * 26, 330 + i * 14), QPointF(690 + i * 26, 360 + i * 14));
     p.restore();
 }
 
 void shotAtTheLock(QPainter& p) {
-    const QPointF keyhole(360, 320);
+    const QPointF keyhole(330, 300);
     lockCloseUp(p, keyhole);
+    nailAndHammer(p, keyhole, true);
     // The cartridge goes off in the keyhole: flash, smoke, and the broken key flies out.
     glow(p, keyhole, 300, QColor(255, 220, 120, 200));
     impactStar(p, keyhole, 150, QColor(255, 240, 180, 230));
@@ -109,12 +125,12 @@ void shotAtTheLock(QPainter& p) {
     p.restore();
     for (int i = 0; i < 6; ++i) {
         QPainterPath puff;
-        puff.addEllipse(keyhole + QPointF(120 + i * 50, -60 - i * 30), 50 + i * 8, 40 + i * 6);
+        puff.addEllipse(keyhole + QPointF(-120 - i * 40, -60 - i * 30), 50 + i * 8, 40 + i * 6);
         p.fillPath(puff, QColor(220, 220, 220, 90));
     }
     // The key stub spinning away.
     p.save();
-    p.translate(620, 160);
+    p.translate(130, 120);
     p.rotate(-40);
     QPainterPath key;
     key.addRoundedRect(QRectF(-40, -12, 80, 24), 6, 6);
@@ -125,16 +141,9 @@ void shotAtTheLock(QPainter& p) {
     p.restore();
     p.save();
     p.setPen(QPen(QColor(255, 255, 255, 180), 3));
-    p.drawLine(QPointF(560, 210), QPointF(520, 250));
-    p.drawLine(QPointF(590, 220), QPointF(550, 260));
+    p.drawLine(QPointF(190, 170), QPointF(230, 210));
+    p.drawLine(QPointF(170, 190), QPointF(210, 230));
     p.restore();
-    // The hammer that struck the nail, still in the agent's hand.
-    p.save();
-    p.translate(560, 470);
-    p.rotate(-40);
-    drawItem(p, Item::Hammer, QRectF(-40, -180, 360, 360), 2.0);
-    p.restore();
-    coatArm(p, QPointF(820, 640), QPointF(700, 520), 90);
 }
 
 void card(QPainter& p, QPointF centre, qreal angle, const QString& face, bool red) {

@@ -5,17 +5,24 @@
 #include "scenery.hpp"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 namespace artgen {
 
 void cellar(QPainter& p, qreal floorY, std::uint32_t seed) {
-    stoneWall(p, QRectF(0, 0, 800, floorY), pal::stone, seed, 38);
+    stoneWall(p, QRectF(0, 0, 800, floorY), shade(pal::stone, 0.72), seed, 38);
     // The vault: darkness gathering under the ceiling.
     QLinearGradient top(0, 0, 0, 200);
     top.setColorAt(0, QColor(10, 10, 12, 220));
     top.setColorAt(1, QColor(10, 10, 12, 0));
     p.fillRect(QRectF(0, 0, 800, 200), top);
-    ground(p, QRectF(0, floorY, 800, 600 - floorY), shade(pal::stoneDark, 0.9), shade(pal::stoneDark, 0.6));
+    ground(p, QRectF(0, floorY, 800, 600 - floorY), shade(pal::stoneDark, 0.8), shade(pal::stoneDark, 0.5));
+    // Dim everywhere but near the middle, where the torches throw their light.
+    QRadialGradient dusk(QPointF(400, floorY * 0.6), 560);
+    dusk.setColorAt(0, QColor(0, 0, 0, 0));
+    dusk.setColorAt(0.6, QColor(0, 0, 0, 60));
+    dusk.setColorAt(1, QColor(0, 0, 0, 170));
+    p.fillRect(QRectF(0, 0, 800, 600), dusk);
     Random r(seed + 1);
     p.save();
     p.setPen(QPen(QColor(40, 38, 36), 1.5));
@@ -28,7 +35,7 @@ void cellar(QPainter& p, qreal floorY, std::uint32_t seed) {
 }
 
 void torch(QPainter& p, QPointF mount) {
-    glow(p, mount + QPointF(0, -30), 170, QColor(255, 170, 70, 90));
+    glow(p, mount + QPointF(0, -30), 200, QColor(255, 160, 60, 110));
     QPainterPath holder;
     holder.addRect(QRectF(mount.x() - 4, mount.y() - 20, 8, 40));
     paperShape(p, holder, QColor(60, 56, 54), 0.6);

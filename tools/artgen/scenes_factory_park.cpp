@@ -95,7 +95,10 @@ void directorsOffice(QPainter& p) {
     framedPicture(p, QRectF(300, 50, 170, 90), pal::skyWarmTop, pal::skyWarmBottom);
     const QRectF director = sceneRectF("imgCur28");
     chairBack(p, QRectF(director.center().x() - 60, director.top() + 30, 120, 170), QColor(40, 40, 46));
+    p.save();
+    p.setClipRect(QRectF(0, 0, 800, floorY));
     drawPerson(p, cast::director(), QRectF(director.left(), director.top() + 6, director.width(), 330), Pose{.leftArm = 25, .rightArm = 25});
+    p.restore();
     desk(p, QRectF(240, 300, 320, floorY - 300 + 10), pal::woodDark);
     const QRectF plate(340, 330, 120, 26);
     QPainterPath pp;

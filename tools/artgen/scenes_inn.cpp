@@ -51,8 +51,8 @@ void innFront(QPainter& p) {
     beerGlass(p, QRectF(650, 460, 14, 22));
     streetExit(p, true, entrance.bottom());
     streetExit(p, false, entrance.bottom());
-    signpost(p, QPointF(740, 560), 120, QStringLiteral("TRAFIKA"), true);
-    signpost(p, QPointF(60, 560), 120, QStringLiteral("NÁMĚSTÍ"), false);
+    edgeSignpost(p, true, QStringLiteral("TRAFIKA"), 560);
+    edgeSignpost(p, false, QStringLiteral("NÁMĚSTÍ"), 560);
     lampPost(p, QPointF(150, 520), 200);
     wayOnEdge(p, true);
     wayOnEdge(p, false);
@@ -168,8 +168,11 @@ void reception(QPainter& p) {
     const QRectF receptionist = sceneRectF("imgCur12");
     sign(p, QRectF(receptionist.left() + 40, 16, receptionist.width() - 80, 40), QStringLiteral("RECEPCE"), pal::signCream, pal::ink,
          Face::SerifBold, QColor(150, 120, 60));
+    p.save();
+    p.setClipRect(QRectF(0, 0, 800, floorY));
     drawPerson(p, cast::receptionist(), QRectF(receptionist.left(), receptionist.top() + 8, receptionist.width(), 560),
                Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+    p.restore();
     // The counter, the bell and the guest book.
     QPainterPath counter;
     counter.addRect(QRectF(300, 340, 500, floorY - 340 + 20));

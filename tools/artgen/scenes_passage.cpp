@@ -45,7 +45,8 @@ void firstRoom(QPainter& p, FirstRoom state) {
     // The iron brackets for a bar, one on each side of the arch.
     for (qreal x : {bar.left() - 6, bar.right() - 22}) {
         QPainterPath bracket;
-        bracket.addRect(QRectF(x, bar.top() + 4, 28, 10));
+        // U-shaped, open at the top, so a bar can be dropped into the pair.
+        bracket.addRect(QRectF(x, bar.top() + 28, 28, 10));
         bracket.addRect(QRectF(x, bar.top() + 4, 8, 34));
         bracket.addRect(QRectF(x + 20, bar.top() + 4, 8, 34));
         paperShape(p, united(bracket), QColor(60, 60, 66), 0.8);

@@ -116,8 +116,8 @@ void squareScene(QPainter& p) {
     // The street on to the inn leaves the square on the right.
     streetExit(p, true, sceneRect("imgCur1").bottom());
     streetExit(p, false, sceneRect("imgCur1").bottom());
-    signpost(p, QPointF(712, 520), 120, QStringLiteral("HOSPODA"), true);
-    signpost(p, QPointF(92, 300), 90, QStringLiteral("POTRAVINY"), false);
+    edgeSignpost(p, true, QStringLiteral("HOSPODA"), 520);
+    edgeSignpost(p, false, QStringLiteral("POTRAVINY"), 332);
     lampPost(p, QPointF(610, 470), 180);
     tree(p, QPointF(650, 500), 260, pal::foliageLight, 22);
     bench(p, QPointF(560, 500), 110);
@@ -185,7 +185,7 @@ void cashMachineStreet(QPainter& p) {
     for (int i = 0; i < 6; ++i) apple(p, QPointF(380 + i * 8, shop.bottom() - 44 - (i % 2) * 4), 6, i % 3 ? pal::appleRed : pal::appleGreen);
     // Back to the square on the right; a garden fence closes the street on the left.
     streetExit(p, true, shop.bottom());
-    signpost(p, QPointF(710, 540), 120, QStringLiteral("NÁMĚSTÍ"), true);
+    edgeSignpost(p, true, QStringLiteral("NÁMĚSTÍ"), 540);
     fence(p, QRectF(-10, shop.bottom() - 40, 20, 60), pal::woodLight);
     lampPost(p, QPointF(560, 520), 200);
     wayOnEdge(p, true);

@@ -46,7 +46,7 @@ void shopFront(QPainter& p) {
         p.fillRect(QRectF(stand.left() + 10, stand.top() + 10 + i * 28, stand.width() - 20, 4), pal::signRed);
     }
     streetExit(p, false, entrance.bottom());
-    signpost(p, QPointF(70, 560), 120, QStringLiteral("HOSPODA"), false);
+    edgeSignpost(p, false, QStringLiteral("HOSPODA"), 560);
     lampPost(p, QPointF(640, 540), 200);
     wayOnEdge(p, false);
 }
@@ -80,7 +80,7 @@ void shopInside(QPainter& p) {
         mag.addRect(QRectF(10 + (i % 2) * 70, 360 + (i / 2) * 40, 60, 70));
         paperShape(p, mag, QColor::fromHsv((i * 57) % 360, 120, 220), 0.6);
     }
-    sign(p, QRectF(220, 8, 360, 40), QStringLiteral("TABÁK – NOVINY – ČASOPISY"), pal::signRed, QColor(255, 246, 220), Face::SansBold);
+    sign(p, QRectF(540, 8, 250, 34), QStringLiteral("TABÁK – NOVINY – ČASOPISY"), pal::signRed, QColor(255, 246, 220), Face::SansBold);
     const QRectF assistant = sceneRectF("imgCur16");
     drawPerson(p, cast::shopAssistant(), QRectF(assistant.left(), assistant.top() + 10, assistant.width(), 760),
                Pose{.leftArm = 18, .rightArm = 18, .smile = true});
@@ -91,6 +91,17 @@ void shopInside(QPainter& p) {
     cg.setColorAt(0, shade(pal::woodLight, 1.0));
     cg.setColorAt(1, shade(pal::woodMid, 0.8));
     paperShape(p, counter, cg, 1.8);
+    p.save();
+    p.setPen(QPen(shade(pal::woodMid, 0.7), 2));
+    p.setBrush(Qt::NoBrush);
+    for (qreal x = 20; x < 800; x += 195) p.drawRect(QRectF(x, 410, 170, 150));
+    p.restore();
+    // Lottery and newspaper posters on the counter's front.
+    QPainterPath poster;
+    poster.addRect(QRectF(230, 425, 140, 110));
+    paperShape(p, poster, QColor(250, 214, 60), 0.6);
+    fittedText(p, QRectF(236, 440, 128, 40), QStringLiteral("LOSY"), Face::SansBold, pal::signRed);
+    fittedText(p, QRectF(236, 484, 128, 30), QStringLiteral("štěstí za 20 Kč"), Face::Condensed, pal::ink);
     QPainterPath top;
     top.addRect(QRectF(-10, 370, 820, 18));
     paperShape(p, top, shade(pal::woodLight, 1.1), 1.0);

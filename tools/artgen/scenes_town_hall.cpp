@@ -203,7 +203,11 @@ void officeWithMayor(QPainter& p) {
     officeRoom(p, false);
     const QRectF mayor = sceneRectF("imgCur5");
     chairBack(p, QRectF(mayor.center().x() - 70, mayor.top() + 50, 140, 200), QColor(110, 40, 40));
+    // He sits behind the desk: nothing of him shows below it.
+    p.save();
+    p.setClipRect(QRectF(0, 0, 800, 470));
     drawPerson(p, cast::mayor(), QRectF(mayor.left(), mayor.top() + 6, mayor.width(), 420), Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+    p.restore();
     officeDesk(p);
     wayBackEdge(p, pal::floorBoards);
 }

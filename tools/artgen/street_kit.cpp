@@ -154,3 +154,14 @@ void shopWindow(QPainter& p, const QRectF& frame, std::uint32_t seed) {
 }
 
 }  // namespace artgen
+
+namespace artgen {
+
+void edgeSignpost(QPainter& p, bool rightSide, const QString& text, qreal groundY) {
+    constexpr qreal kHeight = 110;
+    const qreal boardWidth = kHeight * 0.9;
+    const qreal x = rightSide ? 800 - boardWidth - 6 : boardWidth + 6;
+    signpost(p, QPointF(x, groundY), kHeight, text, rightSide);
+}
+
+}  // namespace artgen

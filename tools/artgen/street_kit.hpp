@@ -24,6 +24,9 @@ void czechFlag(QPainter& p, QPointF mount, qreal width);
 // A road leaving the picture at one side edge, from the ground line down: the way on.
 void streetExit(QPainter& p, bool rightSide, qreal groundY);
 
+// An arrow sign at one side edge of a street scene, wholly inside the picture: the way on.
+void edgeSignpost(QPainter& p, bool rightSide, const QString& text, qreal groundY);
+
 // A shop window with goods on shelves behind the glass.
 void shopWindow(QPainter& p, const QRectF& frame, std::uint32_t seed);
 
