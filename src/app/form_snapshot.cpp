@@ -2,10 +2,32 @@
 
 #include "app/main_form.hpp"
 
+#include <unordered_map>
+
 
 namespace app {
 
 namespace {
+
+// Every picture path, text and caption ever snapshotted, numbered in the order first seen.
+class StringTable {
+public:
+    std::int32_t number(const std::string& s) {
+        auto [it, fresh] = numbers_.try_emplace(s, static_cast<std::int32_t>(strings_.size()));
+        if (fresh) strings_.push_back(&it->first);
+        return it->second;
+    }
+    const std::string& text(std::int32_t n) const { return *strings_.at(static_cast<std::size_t>(n)); }
+
+private:
+    std::unordered_map<std::string, std::int32_t> numbers_;
+    std::vector<const std::string*> strings_;
+};
+
+StringTable& strings() {
+    static StringTable table;
+    return table;
+}
 
 std::vector<ui::Component*> allComponents(const TfrmHlavni& form) {
     std::vector<ui::Component*> all;
@@ -23,9 +45,10 @@ FormSnapshot takeSnapshot(const TfrmHlavni& form) {
     FormSnapshot s;
     s.state = form.state;
     for (const ui::Component* c : allComponents(form))
-        s.components.push_back({c->enabled(), c->visible(), c->rect().left, c->rect().top, c->cursor(), c->picture(),
-                                c->text()});
-    s.inventory = form.lbPredmety.captions();
+        s.components.push_back({c->enabled(), c->visible(), static_cast<std::int16_t>(c->rect().left),
+                                static_cast<std::int16_t>(c->rect().top), c->cursor(), strings().number(c->picture()),
+                                strings().number(c->text())});
+    for (const std::string& caption : form.lbPredmety.captions()) s.inventory.push_back(strings().number(caption));
     s.selected = form.lbPredmety.selected();
     s.listEnabled = form.lbPredmety.enabled();
     s.listVisible = form.lbPredmety.visible();
@@ -49,11 +72,12 @@ void restoreSnapshot(TfrmHlavni& form, const FormSnapshot& s) {
         c.setLeft(cs.left);
         c.setTop(cs.top);
         c.setCursor(cs.cursor);
-        if (c.picture() != cs.picture) c.setPicturePath(cs.picture);
-        c.setText(cs.text);
+        const std::string& picture = strings().text(cs.picture);
+        if (c.picture() != picture) c.setPicturePath(picture);
+        c.setText(strings().text(cs.text));
     }
     form.lbPredmety.clear();
-    for (const std::string& caption : s.inventory) form.lbPredmety.append(caption);
+    for (const std::int32_t caption : s.inventory) form.lbPredmety.append(strings().text(caption));
     form.lbPredmety.select(s.selected);
     form.lbPredmety.setEnabled(s.listEnabled);
     form.lbPredmety.setVisible(s.listVisible);
@@ -78,10 +102,7 @@ std::string progressKey(const FormSnapshot& s) {
     key.push_back('|');
     for (const ComponentSnapshot& c : s.components) key.push_back(static_cast<char>('0' + (c.enabled ? 1 : 0) + (c.visible ? 2 : 0)));
     key.push_back('|');
-    for (const std::string& caption : s.inventory) {
-        key += caption;
-        key.push_back(';');
-    }
+    for (const std::int32_t caption : s.inventory) key.append(reinterpret_cast<const char*>(&caption), sizeof caption);
     key.push_back(static_cast<char>('0' + (s.listEnabled ? 1 : 0) + (s.listVisible ? 2 : 0)));
     for (const TimerSnapshot& t : s.timers) {
         key.push_back(t.enabled ? 'T' : 't');

@@ -4,6 +4,7 @@
 #include "app/game_state.hpp"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,14 +13,16 @@ namespace app {
 
 class TfrmHlavni;
 
+// Pictures and texts are kept as numbers into one table of every string seen, so that the
+// hundreds of thousands of snapshots an exploration holds stay small.
 struct ComponentSnapshot {
     bool enabled = false;
     bool visible = false;
-    int left = 0;
-    int top = 0;
-    int cursor = 0;
-    std::string picture;
-    std::string text;
+    std::int16_t left = 0;
+    std::int16_t top = 0;
+    std::int32_t cursor = 0;
+    std::int32_t picture = 0;
+    std::int32_t text = 0;
     friend bool operator==(const ComponentSnapshot&, const ComponentSnapshot&) = default;
 };
 
@@ -32,7 +35,7 @@ struct TimerSnapshot {
 struct FormSnapshot {
     GameState state;
     std::vector<ComponentSnapshot> components;  // the stack, then lblText and the three buttons
-    std::vector<std::string> inventory;
+    std::vector<std::int32_t> inventory;  // captions, as numbers into the same table
     std::optional<int> selected;
     bool listEnabled = false;
     bool listVisible = false;
