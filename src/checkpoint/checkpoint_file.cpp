@@ -1,6 +1,7 @@
 #include "checkpoint/checkpoint_file.hpp"
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <unistd.h>
 
@@ -38,6 +39,8 @@ bool textHoldsOne(std::string_view text) {
 
 ReadResult readFile(const std::string& path) {
     ReadResult result;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return result;
     std::FILE* f = std::fopen(path.c_str(), "r");
     if (f == nullptr) return result;
     result.opened = true;
@@ -46,7 +49,7 @@ ReadResult readFile(const std::string& path) {
     return result;
 }
 
-WriteResult writeFile(const std::string& path) {
+WriteResult writeFile(const std::string& path, const std::function<void()>& beforeRename) {
     const std::string temporary = path + ".tmp";
     std::FILE* f = std::fopen(temporary.c_str(), "w");
     if (f == nullptr) return WriteResult::OpenFailed;
@@ -57,6 +60,7 @@ WriteResult writeFile(const std::string& path) {
         std::remove(temporary.c_str());
         return WriteResult::CloseFailed;
     }
+    if (beforeRename) beforeRename();
     // The checkpoint itself could not be replaced (a directory of that name, say).
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());

@@ -4,6 +4,6 @@ set -euo pipefail
 script=$1 scenario=$2 data=$3
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-[ -d "$data" ] && ln -s "$data" "$dir/data"
+[ "$data" != none ] && [ -d "$data" ] && ln -s "$data" "$dir/data"
 cd "$dir"
 "$script" --check "$scenario"
