@@ -37,7 +37,9 @@ void squareAtDawn(QPainter& p) {
     sky(p, QRectF(0, 0, 800, 340), QColor(40, 50, 100), QColor(240, 170, 140));
     house(p, QRectF(-20, 170, 180, 160), shade(pal::plasterPink, 0.8), shade(pal::roofTile, 0.8), 55);
     house(p, QRectF(600, 170, 220, 160), shade(pal::plasterGreen, 0.8), shade(pal::roofTile, 0.8), 56);
+    ground(p, QRectF(0, 320, 800, 70), shade(pal::cobble, 0.9), shade(pal::cobble, 0.8));
     facade(p, QRectF(180, 150, 420, 230), shade(pal::plasterOchre, 0.85), shade(pal::roofTile, 0.85), 60, RoofStyle::Hip, 14);
+    for (int i = 0; i < 5; ++i) window(p, QRectF(212 + i * 76, 176, 34, 50), QColor(245, 240, 226), i % 2 == 0);
     sign(p, QRectF(320, 250, 160, 30), QStringLiteral("RADNICE"), pal::signCream, pal::ink, Face::SerifBold);
     townDoor(p, QRectF(350, 286, 100, 94));
     cobbles(p, QRectF(0, 380, 800, 220), 300, shade(pal::cobble, 0.8), 57);

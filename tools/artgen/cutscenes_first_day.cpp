@@ -238,16 +238,17 @@ void staggeringOut(QPainter& p) {
 
 void sickOutside(QPainter& p) {
     streetSky(p, StreetLight::Night, 15);
-    // Behind the inn: its back wall, a bush, the rubbish bin.
+    // Behind the inn: the yard and a fence beyond, its back wall, a bush, the rubbish bin.
+    ground(p, QRectF(0, 330, 800, 270), QColor(50, 60, 56), QColor(40, 46, 40));
+    fence(p, QRectF(540, 360, 280, 80), QColor(90, 80, 70));
     QPainterPath back;
-    back.addRect(QRectF(-20, 120, 560, 340));
+    back.addRect(QRectF(-20, 120, 560, 320));
     paperShape(p, back, shade(pal::plasterCream, 0.6), 1.0);
     window(p, QRectF(120, 200, 60, 70), pal::woodDark, true);
     glow(p, QPointF(150, 235), 90, QColor(255, 200, 120, 90));
-    ground(p, QRectF(0, 440, 800, 160), QColor(60, 70, 60), QColor(40, 46, 40));
     bush(p, QPointF(620, 470), 220, QColor(50, 80, 50), 54);
     barrel(p, QRectF(40, 380, 60, 80), QColor(70, 80, 90));
-    drawPerson(p, cast::agent(), QRectF(380, 240, 150, 300), Pose{.leftArm = 100, .rightArm = 30, .eyesClosed = true, .mouthOpen = true, .sick = true, .bentForward = true});
+    drawPerson(p, cast::agent(), QRectF(380, 240, 150, 300), Pose{.leftArm = 40, .rightArm = 20, .eyesClosed = true, .mouthOpen = true, .sick = true, .bentForward = true});
     QPainterPath puddle;
     puddle.addEllipse(QRectF(300, 520, 90, 22));
     p.fillPath(puddle, QColor(150, 170, 70, 200));

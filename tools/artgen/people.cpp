@@ -345,6 +345,16 @@ void drawPhoneArm(QPainter& p, const Character& who, const Body& b, qreal lift) 
     part(p, palm, who.skin, lift * 0.5);
 }
 
+void drawHandToMouth(QPainter& p, const Character& who, const Body& b, qreal lift) {
+    const QPointF shoulder(b.cx + (b.shoulderHalf - b.armWidth * 0.45), b.shoulderY + b.armWidth * 0.45);
+    const QPointF elbow(b.cx + b.shoulderHalf + b.h * 0.02, b.shoulderY + b.h * 0.14);
+    const QPointF hand(b.cx + b.headRx * 0.2, b.headY + b.headRy * 0.6);
+    part(p, polyline({shoulder, elbow, hand}, b.armWidth), sleeveColour(who), lift);
+    QPainterPath palm;
+    palm.addEllipse(hand, b.armWidth * 0.6, b.armWidth * 0.55);
+    part(p, palm, who.skin, lift * 0.5);
+}
+
 void drawBackHair(QPainter& p, const Character& who, const Body& b, const Pose& pose) {
     if (pose.back) return;
     const QPointF c(b.cx, b.headY);
@@ -630,7 +640,7 @@ void drawPerson(QPainter& p, const Character& who, const QRectF& box, const Pose
     if (pose.bentForward) {
         // Lean the upper body over from the hips.
         p.translate(b.cx, b.hipY);
-        p.rotate(-28);
+        p.rotate(-16);
         p.translate(-b.cx, -b.hipY);
     }
     if (pose.back) {
@@ -643,7 +653,8 @@ void drawPerson(QPainter& p, const Character& who, const QRectF& box, const Pose
         drawHead(p, who, b, pose);
         if (pose.leftHandToEar) drawPhoneArm(p, who, b, lift);
         else drawArm(p, who, b, -1, pose.leftArm, lift);
-        drawArm(p, who, b, 1, pose.rightArm, lift);
+        if (pose.rightHandToMouth) drawHandToMouth(p, who, b, lift);
+        else drawArm(p, who, b, 1, pose.rightArm, lift);
     }
     p.restore();
 }

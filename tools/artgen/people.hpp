@@ -47,6 +47,7 @@ struct Pose {
     bool sick = false;        // a greenish face
     bool bentForward = false; // leaning over (sick outside)
     bool leftHandToEar = false;  // talking on the telephone
+    bool rightHandToMouth = false;  // feeling sick
 };
 
 // Draws a person whose head top is at box.top() and feet at box.bottom(), centred in the box.

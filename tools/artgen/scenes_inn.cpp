@@ -202,10 +202,11 @@ void regularsTable(QPainter& p, bool sick) {
     window(p, QRectF(560, 60, 110, 120), pal::woodDark, false);
     p.fillRect(QRectF(564, 64, 102, 112), QColor(30, 36, 70, 200));
     hangingLamp(p, QPointF(380, 0), 60);
+    glow(p, QPointF(380, 120), 420, QColor(255, 200, 120, 70));
     wallClock(p, QPointF(150, 110), 26);
     drawPerson(p, cast::drinkerOne(), QRectF(120, 150, 220, 560), Pose{.leftArm = 30, .rightArm = 36, .mouthOpen = sick, .smile = !sick});
     drawPerson(p, cast::drinkerTwo(), QRectF(330, 170, 200, 540), Pose{.leftArm = 36, .rightArm = 30, .mouthOpen = sick, .smile = true});
-    if (sick) drawPerson(p, cast::agent(), QRectF(560, 140, 220, 580), Pose{.leftArm = 20, .rightArm = 160, .sick = true});
+    if (sick) drawPerson(p, cast::agent(), QRectF(560, 140, 220, 580), Pose{.leftArm = 20, .eyesClosed = true, .sick = true, .rightHandToMouth = true});
     // The table with beer and cards.
     QPainterPath table;
     table.addRect(QRectF(-20, 420, 840, 200));
@@ -240,8 +241,8 @@ void addInn(Catalogue& c) {
     c.picture(pic::hospoda1, [] { return render(Grade::WarmDay, 301, innFront); });
     c.picture(pic::hospoda2, [] { return render(Grade::Indoor, 302, taproom); });
     c.picture(pic::hospoda3, [] { return render(Grade::Indoor, 303, reception); });
-    c.picture(pic::hospoda4a, [] { return render(Grade::Night, 304, [](QPainter& p) { regularsTable(p, false); }); });
-    c.picture(pic::hospoda4b, [] { return render(Grade::Night, 305, [](QPainter& p) { regularsTable(p, true); }); });
+    c.picture(pic::hospoda4a, [] { return render(Grade::Indoor, 304, [](QPainter& p) { regularsTable(p, false); }); });
+    c.picture(pic::hospoda4b, [] { return render(Grade::Indoor, 305, [](QPainter& p) { regularsTable(p, true); }); });
 }
 
 }  // namespace artgen
