@@ -94,9 +94,16 @@ bool writeContactSheet(const artgen::Catalogue& c, const QString& file) {
     return artgen::contactSheet(pictures).save(file, "PNG");
 }
 
+// Qt's note that it picked a runtime directory itself says nothing about the data; keep the build log quiet.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "artgen: Qt: " : "artgen: ", qPrintable(message));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(quietMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     artgen::loadTypefaces();
