@@ -37,6 +37,18 @@ std::vector<ui::Component*> allComponents(const TfrmHlavni& form) {
     return all;
 }
 
+bool steersPlay(const ui::Component& c) {
+    switch (c.kind()) {
+        case ui::ComponentKind::Hotspot:
+        case ui::ComponentKind::MapSpot:
+        case ui::ComponentKind::Shield:
+        case ui::ComponentKind::Button:
+            return true;
+        default:
+            return false;
+    }
+}
+
 std::array<ui::Timer*, 4> timersOf(TfrmHlavni& f) { return {&f.Timer, &f.TimerX, &f.Timer2, &f.TimerDead}; }
 
 }  // namespace
@@ -47,7 +59,7 @@ FormSnapshot takeSnapshot(const TfrmHlavni& form) {
     for (const ui::Component* c : allComponents(form))
         s.components.push_back({c->enabled(), c->visible(), static_cast<std::int16_t>(c->rect().left),
                                 static_cast<std::int16_t>(c->rect().top), c->cursor(), strings().number(c->picture()),
-                                strings().number(c->text())});
+                                strings().number(c->text()), steersPlay(*c)});
     for (const std::string& caption : form.lbPredmety.captions()) s.inventory.push_back(strings().number(caption));
     s.selected = form.lbPredmety.selected();
     s.listEnabled = form.lbPredmety.enabled();
@@ -100,7 +112,8 @@ std::string progressKey(const FormSnapshot& s) {
     forEachScalar(s.state, [&](const char*, std::int32_t v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); });
     for (int k = 1; k <= kHeldFlagCount; ++k) key.push_back(static_cast<char>('0' + s.state.heldFlags.at(static_cast<std::size_t>(k))));
     key.push_back('|');
-    for (const ComponentSnapshot& c : s.components) key.push_back(static_cast<char>('0' + (c.enabled ? 1 : 0) + (c.visible ? 2 : 0)));
+    for (const ComponentSnapshot& c : s.components)
+        if (c.steersPlay) key.push_back(static_cast<char>('0' + (c.enabled ? 1 : 0) + (c.visible ? 2 : 0)));
     key.push_back('|');
     for (const std::int32_t caption : s.inventory) key.append(reinterpret_cast<const char*>(&caption), sizeof caption);
     key.push_back(static_cast<char>('0' + (s.listEnabled ? 1 : 0) + (s.listVisible ? 2 : 0)));

@@ -23,6 +23,9 @@ struct ComponentSnapshot {
     std::int32_t cursor = 0;
     std::int32_t picture = 0;
     std::int32_t text = 0;
+    // Hotspots, map spots, the shield and the buttons decide what a click can do; the held
+    // pictures, labels and the scene picture only show things.
+    bool steersPlay = false;
     friend bool operator==(const ComponentSnapshot&, const ComponentSnapshot&) = default;
 };
 
@@ -52,7 +55,8 @@ FormSnapshot takeSnapshot(const TfrmHlavni& form);
 void restoreSnapshot(TfrmHlavni& form, const FormSnapshot& snapshot);
 
 // The parts of a snapshot that decide what the player can still do: the state, which
-// components are enabled and visible, the list and the timers; not pictures or texts.
+// hotspots, map spots, buttons and the shield are enabled and visible, the list and the
+// timers; not pictures, texts, labels or held pictures.
 std::string progressKey(const FormSnapshot& snapshot);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include "explore/silent_platform.hpp"
 #include "ui/virtual_clock.hpp"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <sstream>
@@ -165,6 +166,9 @@ Report explore(const Options& options) {
             n.action = action;
             n.goal = game.form.state.storyTick == kEndTick && !game.form.Timer.enabled();
             n.description = describe(game.form);
+            const auto stage = static_cast<std::size_t>(std::max(0, game.form.state.storyStage));
+            if (report.statesPerStage.size() <= stage) report.statesPerStage.resize(stage + 1);
+            ++report.statesPerStage[stage];
             nodes.push_back(std::move(n));
             frontier.emplace_back(it->second, std::move(snap));
         }

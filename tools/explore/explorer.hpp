@@ -28,6 +28,7 @@ struct Report {
     std::size_t goals = 0;        // states at the end titles
     std::size_t unexpanded = 0;   // states left when the limit was reached
     std::vector<DeadEnd> deadEnds;
+    std::vector<std::size_t> statesPerStage;  // how many states each storyStage has
 };
 
 Report explore(const Options& options);

@@ -8,14 +8,17 @@
 
 int main(int argc, char** argv) {
     explore::Options options;
+    bool census = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--continue") {
             options.start = explore::Start::Continue;
+        } else if (arg == "--census") {
+            census = true;
         } else if (arg == "--max-states" && i + 1 < argc) {
             options.maxStates = std::strtoul(argv[++i], nullptr, 10);
         } else {
-            std::cerr << "usage: kvelnor-explore [--continue] [--max-states N]\n"
+            std::cerr << "usage: kvelnor-explore [--continue] [--max-states N] [--census]\n"
                          "Starts after \"Nová\" (or \"Nahrát\" with --continue) and explores every state;\n"
                          "with --max-states it stops expanding after N states (states left over count\n"
                          "as able to reach the end).\n";
@@ -27,6 +30,9 @@ int main(int argc, char** argv) {
         std::cout << "dead end: " << dead.description << "\n";
         for (const std::string& step : dead.path) std::cout << "  " << step << "\n";
     }
+    if (census)
+        for (std::size_t stage = 0; stage < report.statesPerStage.size(); ++stage)
+            std::cout << "storyStage " << stage << ": " << report.statesPerStage[stage] << " states\n";
     std::cout << "end titles reached in " << report.goals << " states";
     if (report.unexpanded != 0) std::cout << "; limit reached, " << report.unexpanded << " states not expanded";
     std::cout << "\nstates: " << report.states << ", actions: " << report.actions
