@@ -72,4 +72,10 @@ void SortedList::doubleClick(int position) {
     if (onDoubleClick) onDoubleClick();
 }
 
+void SortedList::completeDoubleClick(int position) {
+    if (!enabled_ || !visible_ || position < 0 || position >= count()) return;
+    select(position);
+    if (onDoubleClick) onDoubleClick();
+}
+
 }  // namespace ui

@@ -43,6 +43,9 @@ public:
     void click(std::optional<int> position);
     // A double click: the click of its first press, then the double-click handler.
     void doubleClick(int position);
+    // The second press of a double click in the window, whose first press already came
+    // through click(): the entry under the pointer is selected, then the double-click handler.
+    void completeDoubleClick(int position);
 
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
