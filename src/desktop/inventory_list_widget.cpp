@@ -1,0 +1,75 @@
+#include "desktop/inventory_list_widget.hpp"
+
+#include "desktop/fonts.hpp"
+
+#include <QMouseEvent>
+
+#include <string>
+#include <vector>
+
+namespace desktop {
+
+InventoryListWidget::InventoryListWidget(ui::SortedList& list, QWidget* parent) : QListWidget(parent), list_(list) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The model owns the selection: no keyboard navigation or drag selection may change it.
+    setFocusPolicy(Qt::NoFocus);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setFont(narrowFont(kDefaultFontPixels));
+    setWordWrap(true);  // a caption too long even for the narrow font takes two lines
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(false);
+    sync();
+}
+
+void InventoryListWidget::sync() {
+    std::vector<QString> captions;
+    for (const std::string& caption : list_.captions()) captions.push_back(QString::fromStdString(caption));
+    bool same = static_cast<int>(captions.size()) == count();
+    for (int row = 0; same && row < count(); ++row) same = item(row)->text() == captions[static_cast<std::size_t>(row)];
+    if (!same) {
+        clear();
+        for (const QString& caption : captions) addItem(caption);
+    }
+    const std::optional<int> selected = list_.selected();
+    for (int row = 0; row < count(); ++row) item(row)->setSelected(selected == row);
+    if (selected) scrollToItem(item(*selected));
+    setEnabled(list_.enabled());
+    setVisible(list_.visible());
+}
+
+std::optional<int> InventoryListWidget::entryAt(QPoint point) const {
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid()) return std::nullopt;
+    return index.row();
+}
+
+void InventoryListWidget::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void InventoryListWidget::mouseMoveEvent(QMouseEvent* /*event*/) {}
+
+void InventoryListWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pressed_) return;
+    pressed_ = false;
+    // The release that ends a double click is not a click of its own.
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
+        return;
+    }
+    if (!viewport()->rect().contains(event->position().toPoint())) return;
+    list_.click(entryAt(event->position().toPoint()));
+    if (afterInput) afterInput();
+}
+
+void InventoryListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    releaseEndsDoubleClick_ = true;
+    // The first press and release of the double click already went through click().
+    if (const std::optional<int> entry = entryAt(event->position().toPoint())) {
+        list_.completeDoubleClick(*entry);
+        if (afterInput) afterInput();
+    }
+}
+
+}  // namespace desktop

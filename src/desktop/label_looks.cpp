@@ -1,0 +1,27 @@
+#include "desktop/label_looks.hpp"
+
+#include "desktop/fonts.hpp"
+
+#include <QFontMetrics>
+#include <QString>
+
+namespace desktop {
+
+namespace {
+constexpr std::uint32_t kLime = 0x00FF00;
+}
+
+LabelLook labelLook(const std::string& name) {
+    if (name == "lblX") return {.style = {.pixelSize = 16, .bold = true, .rgb = kLime}, .background = std::nullopt};
+    if (name == "lblkasa1" || name == "lblkasa2")
+        return {.style = {.pixelSize = 13, .bold = true, .rgb = info::kBlack}, .background = QColor(Qt::white)};
+    return {.style = info::kDefaultText, .background = std::nullopt};
+}
+
+QRect labelRect(const ui::Component& label) {
+    const QFontMetrics metrics(styleFont(labelLook(label.name()).style));
+    const QSize size = label.text().empty() ? QSize(0, 0) : metrics.size(0, QString::fromStdString(label.text()));
+    return {label.rect().left, label.rect().top, size.width(), size.height()};
+}
+
+}  // namespace desktop

@@ -1,0 +1,26 @@
+// How the labels of the picture stack look: the caption in lime, the till digits on white.
+#pragma once
+
+#include "info/text_style.hpp"
+#include "ui/component.hpp"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <optional>
+#include <string>
+
+namespace desktop {
+
+struct LabelLook {
+    info::TextStyle style;
+    std::optional<QColor> background;  // none: transparent
+};
+
+LabelLook labelLook(const std::string& name);
+
+// The rectangle a label takes: it sizes itself to its text, one line per line feed.
+QRect labelRect(const ui::Component& label);
+
+}  // namespace desktop

@@ -1,0 +1,85 @@
+// The real main window over a main window model on a virtual clock with a recording platform,
+// data.dat in a temporary directory, and helpers to use the window as a player does.
+#pragma once
+
+#include "app/component_table.hpp"
+#include "app/main_form.hpp"
+#include "desktop/cursors.hpp"
+#include "desktop/main_window.hpp"
+#include "ui/recording_platform.hpp"
+#include "ui/virtual_clock.hpp"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace kvdesk {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kvelnor-desk-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
+        path_ = pattern;
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+class DesktopWindow {
+public:
+    // checkpoint: the content of data.dat before start-up, none for no file.
+    explicit DesktopWindow(const std::optional<std::string>& checkpoint = std::nullopt) {
+        form.checkpointPath = (dir.path() / "data.dat").string();
+        if (checkpoint) std::ofstream(form.checkpointPath) << *checkpoint;
+        form.FormCreate();
+        window = std::make_unique<desktop::MainWindow>(form, cursors, nullptr);
+        window->resize(app::kWindowWidth, app::kWindowHeight + 40);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    // A left click at design coordinates of the layout, through the real widget under it.
+    void clickAt(int x, int y) { QTest::mouseClick(&window->view(), Qt::LeftButton, {}, QPoint(x, y)); }
+    void moveTo(int x, int y) { QTest::mouseMove(&window->view(), QPoint(x, y)); }
+
+    // Hands the player control: timers stopped, shield down, buttons and list shown.
+    void takeControl() {
+        form.Timer.setEnabled(false);
+        form.imgClona->setEnabled(false);
+        form.imgHlavni->setEnabled(true);
+        for (ui::Component* button : {&form.btnZpet, &form.btnPruzkum, &form.btnSpojit}) {
+            button->setEnabled(true);
+            button->setVisible(true);
+        }
+        form.lbPredmety.setEnabled(true);
+        form.lbPredmety.setVisible(true);
+        window->refresh();
+    }
+
+    TempDir dir;
+    ui::VirtualClock clock;
+    ui::RecordingPlatform platform;
+    app::TfrmHlavni form{clock, platform};
+    desktop::CursorTable cursors;
+    std::unique_ptr<desktop::MainWindow> window;
+};
+
+}  // namespace kvdesk

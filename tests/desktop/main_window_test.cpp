@@ -1,0 +1,296 @@
+// The main window on screen: its caption and layout, clicks through the real view, the menu
+// bar, and pictures decoded once per load.
+#include "app/component_table.hpp"
+#include "desktop/label_looks.hpp"
+#include "desktop_fixture.hpp"
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <vector>
+
+namespace {
+
+using kvdesk::DesktopWindow;
+
+QRect qrect(const ui::Rect& r) { return {r.left, r.top, r.width, r.height}; }
+
+QAction* menuAction(DesktopWindow& w, const ui::MenuItem* item) { return w.window->menu().actionOf(*item); }
+
+TEST(MainWindow, ChildWidgetsStandAtTheModelsRectanglesInTheCentredLayout) {
+    DesktopWindow w;
+    EXPECT_EQ(w.window->windowTitle(), "Kvelnor ");
+    desktop::MainWindow& mw = *w.window;
+    EXPECT_EQ(mw.view().size(), QSize(app::kWindowWidth, app::kWindowHeight));
+    EXPECT_EQ(mw.textPanel().geometry(), qrect(app::kPanelRect));
+    EXPECT_EQ(mw.lineLabel().pos(), QPoint(app::kLblTextOffset.left, app::kLblTextOffset.top));
+    EXPECT_EQ(mw.buttonOf(w.form.btnZpet).geometry(), qrect(w.form.btnZpet.rect()));
+    EXPECT_EQ(mw.buttonOf(w.form.btnPruzkum).geometry(), qrect(w.form.btnPruzkum.rect()));
+    EXPECT_EQ(mw.buttonOf(w.form.btnSpojit).geometry(), qrect(w.form.btnSpojit.rect()));
+    EXPECT_EQ(mw.inventoryList().geometry(), qrect(w.form.lbPredmety.rect()));
+    EXPECT_EQ(mw.buttonOf(w.form.btnPruzkum).text(), "Průzkum");
+
+    // A window larger than the layout keeps it centred.
+    mw.resize(1400, 1000);
+    QApplication::processEvents();
+    const QWidget& area = *mw.centralWidget();
+    EXPECT_EQ(mw.view().x(), (area.width() - app::kWindowWidth) / 2);
+    EXPECT_EQ(mw.view().y(), (area.height() - app::kWindowHeight) / 2);
+}
+
+TEST(MainWindow, ButtonsAndListFollowTheModelsEnabledAndVisibleState) {
+    DesktopWindow w;
+    desktop::MainWindow& mw = *w.window;
+    EXPECT_TRUE(mw.buttonOf(w.form.btnZpet).isHidden());
+    EXPECT_TRUE(mw.inventoryList().isHidden());
+    w.takeControl();
+    EXPECT_FALSE(mw.buttonOf(w.form.btnZpet).isHidden());
+    EXPECT_TRUE(mw.buttonOf(w.form.btnZpet).isEnabled());
+    w.form.btnSpojit.setEnabled(false);
+    mw.refresh();
+    EXPECT_FALSE(mw.buttonOf(w.form.btnSpojit).isEnabled());
+}
+
+TEST(MainWindow, AButtonClickReachesItsHandlerOnlyWhileEnabled) {
+    DesktopWindow w;
+    w.takeControl();
+    int presses = 0;
+    w.form.btnZpet.onClick = [&] { ++presses; };
+    QPushButton& zpet = w.window->buttonOf(w.form.btnZpet);
+    QTest::mouseClick(&zpet, Qt::LeftButton);
+    EXPECT_EQ(presses, 1);
+    w.form.btnZpet.setEnabled(false);
+    w.window->refresh();
+    QTest::mouseClick(&zpet, Qt::LeftButton);
+    EXPECT_EQ(presses, 1);
+}
+
+TEST(MainWindow, AHotspotClickGoesThroughTheViewOnlyWhileTheShieldIsDown) {
+    DesktopWindow w;
+    ui::Component& mayor = w.form.cur(5);
+    int clicks = 0;
+    mayor.onClick = [&] { ++clicks; };
+    mayor.setEnabled(true);
+    const int x = mayor.rect().left + 3;
+    const int y = mayor.rect().top + 3;
+
+    // Start-up raised the shield over the scene.
+    w.clickAt(x, y);
+    EXPECT_EQ(clicks, 0);
+
+    w.takeControl();
+    w.clickAt(x, y);
+    EXPECT_EQ(clicks, 1);
+
+    // Rectangles are half-open: the pixel just right of the hotspot is not in it.
+    w.clickAt(mayor.rect().left + mayor.rect().width, y);
+    EXPECT_EQ(clicks, 1);
+
+    w.form.imgClona->setEnabled(true);
+    w.clickAt(x, y);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(MainWindow, OverlappingHotspotsGiveTheClickToTheLaterOne) {
+    DesktopWindow w;
+    w.takeControl();
+    std::vector<int> clicked;
+    w.form.cur(5).onClick = [&] { clicked.push_back(5); };
+    w.form.cur(37).onClick = [&] { clicked.push_back(37); };
+    w.form.cur(5).setEnabled(true);
+    w.form.cur(37).setEnabled(true);
+    w.clickAt(500, 300);  // inside both
+    w.form.cur(37).setEnabled(false);
+    w.clickAt(500, 300);
+    EXPECT_EQ(clicked, (std::vector<int>{37, 5}));
+}
+
+TEST(MainWindow, MovingOverAHotspotRunsItsHandlerAndShowsItsCursor) {
+    DesktopWindow w;
+    w.takeControl();
+    ui::Component& door = w.form.cur(1);
+    door.setEnabled(true);
+    std::vector<std::pair<int, int>> moves;
+    door.onMouseMove = [&](int x, int y) {
+        moves.emplace_back(x, y);
+        door.setCursor(app::kCursorHand);
+    };
+    w.moveTo(door.rect().left + 7, door.rect().top + 9);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0], std::make_pair(7, 9));  // relative to the hotspot
+    EXPECT_EQ(w.window->view().cursor().hotSpot(), w.cursors.cursor(app::kCursorHand).hotSpot());
+    EXPECT_EQ(w.window->view().cursor().shape(), Qt::BitmapCursor);
+
+    // Bare scene: the scene picture's handler, and the plain arrow.
+    w.moveTo(130, 20);
+    EXPECT_EQ(w.window->view().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(MainWindow, MenuBarShowsTheGamesMenusWithTheirStates) {
+    DesktopWindow w;
+    QMenuBar& bar = *w.window->menuBar();
+    std::vector<QString> tops;
+    for (QAction* a : bar.actions()) tops.push_back(a->text());
+    EXPECT_EQ(tops, (std::vector<QString>{"Hra", "Nastavení", "Informace"}));
+    QMenu& hra = *w.window->menu().menuOf(*w.form.mmHra);
+    std::vector<QString> games;
+    for (QAction* a : hra.actions()) games.push_back(a->text());
+    EXPECT_EQ(games, (std::vector<QString>{"Nová", "Nahrát", "Konec"}));
+    QMenu& speed = *w.window->menu().menuOf(*w.form.mmRychlost);
+    EXPECT_EQ(speed.title(), "Rychlost animací");
+    for (QAction* a : speed.actions()) {
+        ASSERT_NE(a->actionGroup(), nullptr) << a->text().toStdString();
+        EXPECT_TRUE(a->actionGroup()->isExclusive());
+        EXPECT_EQ(a->isChecked(), a->text() == "Střední");
+    }
+    EXPECT_TRUE(menuAction(w, w.form.mmZvuky)->isChecked());
+    EXPECT_TRUE(menuAction(w, w.form.mmNova)->shortcut().isEmpty());
+}
+
+TEST(MainWindow, NahratIsGreyedUnlessTheCheckpointFileSaysOne) {
+    DesktopWindow without;
+    EXPECT_FALSE(menuAction(without, without.form.mmNahrat)->isEnabled());
+    DesktopWindow zero(std::string("0"));
+    EXPECT_FALSE(menuAction(zero, zero.form.mmNahrat)->isEnabled());
+    DesktopWindow reached(std::string("1"));
+    EXPECT_TRUE(menuAction(reached, reached.form.mmNahrat)->isEnabled());
+}
+
+TEST(MainWindow, MenuChoicesReachTheirHandlers) {
+    DesktopWindow w;
+    menuAction(w, w.form.mmVysoka)->trigger();
+    EXPECT_EQ(w.form.Timer.interval(), app::kIntervalHigh);
+    EXPECT_EQ(w.form.Timer2.interval(), app::kIntervalHigh);
+    EXPECT_TRUE(menuAction(w, w.form.mmVysoka)->isChecked());
+    EXPECT_FALSE(menuAction(w, w.form.mmStredni)->isChecked());
+
+    menuAction(w, w.form.mmNova)->trigger();
+    EXPECT_TRUE(w.form.Timer.enabled());
+
+    menuAction(w, w.form.mmOprogramu)->trigger();
+    menuAction(w, w.form.mmOvladani)->trigger();
+    EXPECT_EQ(w.platform.windowsShown, (std::vector<ui::InfoWindow>{ui::InfoWindow::About, ui::InfoWindow::Controls}));
+
+    w.platform.answers.push_back(true);
+    menuAction(w, w.form.mmKonec)->trigger();
+    EXPECT_TRUE(w.platform.quitRequested);
+}
+
+TEST(MainWindow, OpeningNastaveniArmsOneSoundToggle) {
+    DesktopWindow w;
+    QAction& zvuky = *menuAction(w, w.form.mmZvuky);
+    // Without opening the menu first the choice changes nothing, whatever Qt did to the check.
+    zvuky.trigger();
+    EXPECT_EQ(w.form.state.soundOn, 1);
+    EXPECT_TRUE(zvuky.isChecked());
+
+    QMenu& nastaveni = *w.window->menu().menuOf(*w.form.mmNastaveni);
+    nastaveni.popup(QPoint(0, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(w.form.state.soundMenuArmed, 1);
+    zvuky.trigger();
+    nastaveni.hide();
+    EXPECT_EQ(w.form.state.soundOn, 0);
+    EXPECT_FALSE(zvuky.isChecked());
+}
+
+TEST(MainWindow, TheDialogueLineShowsInThePanel) {
+    DesktopWindow w;
+    w.form.setLine("Starosta:Dobrý den,\nvítejte v Mlýnotrhách.");
+    w.window->refresh();
+    EXPECT_EQ(w.window->lineLabel().text(), "Starosta:Dobrý den,\nvítejte v Mlýnotrhách.");
+    EXPECT_EQ(w.window->lineLabel().font().pixelSize(), 13);
+    EXPECT_GT(w.window->lineLabel().height(), w.window->lineLabel().fontMetrics().height());
+}
+
+TEST(MainWindow, LabelsOfTheStackSizeThemselvesToTheirText) {
+    DesktopWindow w;
+    w.form.lblX->setText("Lokace : Mlýnotrhy-náměstí\n               někde v ČR");
+    const QRect caption = desktop::labelRect(*w.form.lblX);
+    EXPECT_EQ(caption.topLeft(), QPoint(672, 520));
+    EXPECT_GE(caption.height(), 2 * 16);
+    w.form.lblX->setText("");
+    EXPECT_TRUE(desktop::labelRect(*w.form.lblX).isEmpty());
+}
+
+// A picture file of one colour, written where the test can replace it.
+void writePicture(const std::filesystem::path& path, QColor colour, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+}
+
+TEST(MainWindow, APictureIsDecodedWhenLoadedNotWhenDrawn) {
+    DesktopWindow w;
+    const std::filesystem::path file = w.dir.path() / "scene.bmp";
+    writePicture(file, Qt::red, {800, 600});
+    w.form.loadPicture(*w.form.imgHlavni, file.string());
+    w.window->refresh();
+    QImage shown = w.window->view().imageOf(*w.form.imgHlavni);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::red));
+
+    // The file changes on disk; drawing again does not read it.
+    writePicture(file, Qt::blue, {800, 600});
+    w.window->view().repaint();
+    w.form.lblText.setText("něco jiného");
+    w.window->refresh();
+    EXPECT_EQ(w.window->view().imageOf(*w.form.imgHlavni).pixelColor(10, 10), QColor(Qt::red));
+
+    // Loading the same file again reads it again.
+    w.form.loadPicture(*w.form.imgHlavni, file.string());
+    w.window->refresh();
+    EXPECT_EQ(w.window->view().imageOf(*w.form.imgHlavni).pixelColor(10, 10), QColor(Qt::blue));
+}
+
+TEST(MainWindow, AHeldPictureIsDrawnWhereTheModelPutsItCutToItsRectangle) {
+    DesktopWindow w;
+    w.takeControl();
+    const std::filesystem::path file = w.dir.path() / "held.bmp";
+    writePicture(file, Qt::green, {90, 90});  // larger than the 60 x 60 component
+    ui::Component& held = w.form.inv(1);
+    w.form.loadPicture(held, file.string());
+    held.setLeft(300);
+    held.setTop(200);
+    held.setVisible(true);
+    w.window->refresh();
+    const QImage drawn = w.window->view().grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(300, 200), QColor(Qt::green));
+    EXPECT_EQ(drawn.pixelColor(359, 259), QColor(Qt::green));
+    EXPECT_NE(drawn.pixelColor(361, 261), QColor(Qt::green));
+    held.setVisible(false);
+    w.window->refresh();
+    EXPECT_NE(w.window->view().grab().toImage().pixelColor(300, 200), QColor(Qt::green));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(MainWindow, TheViewRepaintsOnlyWhenTheModelChanged) {
+    DesktopWindow w;
+    PaintCounter counter;
+    w.window->view().installEventFilter(&counter);
+    QApplication::processEvents();
+    const int settled = counter.paints;
+    w.window->refresh();
+    w.window->refresh();
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, settled);
+    w.form.lblX->setText("L");
+    w.window->refresh();
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, settled);
+}
+
+}  // namespace
