@@ -9,6 +9,7 @@
 #include "scenery.hpp"
 #include "street_kit.hpp"
 #include "text.hpp"
+#include "village_square.hpp"
 
 #include "app/data_files.hpp"
 
@@ -33,17 +34,7 @@ void callForHelp(QPainter& p) {
     drawPerson(p, cast::agent(), QRectF(400, 80, 260, 640), Pose{.rightArm = 10, .leftHandToEar = true});
 }
 
-void squareAtDawn(QPainter& p) {
-    sky(p, QRectF(0, 0, 800, 340), QColor(40, 50, 100), QColor(240, 170, 140));
-    house(p, QRectF(-20, 170, 180, 160), shade(pal::plasterPink, 0.8), shade(pal::roofTile, 0.8), 55);
-    house(p, QRectF(600, 170, 220, 160), shade(pal::plasterGreen, 0.8), shade(pal::roofTile, 0.8), 56);
-    ground(p, QRectF(0, 320, 800, 70), shade(pal::cobble, 0.9), shade(pal::cobble, 0.8));
-    facade(p, QRectF(180, 150, 420, 230), shade(pal::plasterOchre, 0.85), shade(pal::roofTile, 0.85), 60, RoofStyle::Hip, 14);
-    for (int i = 0; i < 5; ++i) window(p, QRectF(212 + i * 76, 176, 34, 50), QColor(245, 240, 226), i % 2 == 0);
-    sign(p, QRectF(320, 250, 160, 30), QStringLiteral("RADNICE"), pal::signCream, pal::ink, Face::SerifBold);
-    townDoor(p, QRectF(350, 286, 100, 94));
-    cobbles(p, QRectF(0, 380, 800, 220), 300, shade(pal::cobble, 0.8), 57);
-}
+void squareAtDawn(QPainter& p) { villageSquare(p, StreetLight::Dusk); }
 
 void agencyArrives(QPainter& p) {
     squareAtDawn(p);

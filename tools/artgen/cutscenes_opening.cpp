@@ -7,6 +7,7 @@
 #include "scenery.hpp"
 #include "street_kit.hpp"
 #include "text.hpp"
+#include "village_square.hpp"
 
 #include "app/data_files.hpp"
 
@@ -18,11 +19,19 @@ void villageSkyline(QPainter& p, qreal baseY, QColor colour) {
     QPainterPath skyline;
     skyline.moveTo(0, baseY + 40);
     const qreal xs[] = {0, 60, 90, 150, 180, 250, 300, 330, 372, 388, 404, 430, 470, 540, 600, 640, 700, 760, 800};
-    const qreal ys[] = {20, 0, 24, 4, 30, 10, 30, -10, -90, -130, -90, 20, 6, 30, 0, 24, 8, 26, 12};
+    const qreal ys[] = {20, 0, 24, 4, 30, 10, 30, -10, 10, 14, 10, 20, 6, 30, 0, 24, 8, 26, 12};
     for (int i = 0; i < 19; ++i) skyline.lineTo(xs[i], baseY - 40 + ys[i]);
     skyline.lineTo(800, baseY + 40);
     skyline.closeSubpath();
-    paperShape(p, skyline, colour, 1.0);
+    // The church tower with its onion spire.
+    skyline.addRect(QRectF(374, baseY - 150, 30, 130));
+    QPainterPath spire;
+    spire.moveTo(370, baseY - 150);
+    spire.cubicTo(366, baseY - 176, 389, baseY - 180, 389, baseY - 210);
+    spire.cubicTo(389, baseY - 180, 412, baseY - 176, 408, baseY - 150);
+    spire.closeSubpath();
+    skyline.addPath(spire);
+    paperShape(p, united(skyline), colour, 1.0);
 }
 
 void titlePicture(QPainter& p) {
@@ -95,16 +104,9 @@ void villageEntrance(QPainter& p) {
 }
 
 void arrival(QPainter& p) {
-    streetSky(p, StreetLight::Warm, 13);
-    house(p, QRectF(-20, 170, 200, 200), pal::plasterPink, pal::roofTile, 50);
-    house(p, QRectF(560, 180, 260, 190), pal::plasterGreen, pal::roofTile, 51);
-    // The town hall across the square, its tower clock.
-    facade(p, QRectF(200, 140, 340, 230), pal::plasterOchre, pal::roofTile, 60, RoofStyle::Hip, 14);
-    sign(p, QRectF(300, 250, 140, 30), QStringLiteral("RADNICE"), pal::signCream, pal::ink, Face::SerifBold);
-    townDoor(p, QRectF(330, 286, 80, 84));
-    cobbles(p, QRectF(0, 370, 800, 230), 300, pal::cobble, 52);
-    agentsCar(p, 220, 520, 260);
-    drawPerson(p, cast::agent(), QRectF(430, 250, 120, 310), Pose{.leftArm = 10, .rightArm = 20, .back = true});
+    villageSquare(p, StreetLight::Warm);
+    agentsCar(p, 470, 560, 240);
+    drawPerson(p, cast::agent(), QRectF(600, 250, 120, 320), Pose{.leftArm = 10, .rightArm = 20, .back = true});
 }
 
 void newsBroadcast(QPainter& p) {

@@ -5,6 +5,7 @@
 #include "picture.hpp"
 #include "scenery.hpp"
 #include "street_kit.hpp"
+#include "village_square.hpp"
 #include "text.hpp"
 
 #include "app/data_files.hpp"
@@ -101,8 +102,10 @@ void well(QPainter& p) {
     paperShape(p, roof, pal::roofTile, 1.0);
 }
 
-void squareScene(QPainter& p) {
-    streetSky(p, StreetLight::Warm, 1);
+}  // namespace
+
+void villageSquare(QPainter& p, StreetLight light) {
+    streetSky(p, light, 1);
     hills(p, 300, 70, pal::hillFar, 11);
     // Houses around the square, behind the town hall.
     house(p, QRectF(-20, 170, 170, 150), pal::plasterPink, pal::roofTile, 3);
@@ -127,6 +130,16 @@ void squareScene(QPainter& p) {
     flowers(p, QRectF(304, 446, 94, 24), 26, 9);
     paperShape(p, planter, pal::woodMid, 0.8);
     well(p);
+}
+
+namespace {
+
+void squareScene(QPainter& p) {
+    villageSquare(p, StreetLight::Warm);
+    // The lime tree's shade on the cobbles, where the place's caption is typed.
+    QPainterPath shadeOfTree;
+    shadeOfTree.addEllipse(QPointF(690, 560), 240, 70);
+    softShadow(p, shadeOfTree, QPointF(0, 0), 30, QColor(40, 30, 20, 110));
     wayOnEdge(p, true);
 }
 

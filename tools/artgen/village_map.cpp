@@ -87,8 +87,13 @@ void mapPicture(QPainter& p) {
         roof.lineTo(at + QPointF(0, -6));
         roof.lineTo(at + QPointF(8, 4));
         roof.closeSubpath();
-        p.fillRect(QRectF(at.x() - 6, at.y() + 4, 12, 8), QColor(240, 226, 190));
+        p.fillRect(QRectF(at.x() - 6, at.y() + 4, 12, 8), QColor(206, 170, 120));
         p.fillPath(roof, pal::roofTile);
+        p.save();
+        p.setPen(QPen(QColor(110, 80, 50), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(at.x() - 6, at.y() + 4, 12, 8));
+        p.restore();
     }
     // The square: the town hall with its tower.
     p.save();
@@ -108,12 +113,13 @@ void mapPicture(QPainter& p) {
     p.restore();
     label(p, plant + QPointF(0, 32), QStringLiteral("Elektrárna"));
     // The park: a cluster of trees.
+    QPainterPath lawn;
+    lawn.addEllipse(parkSpot, 26, 22);
+    p.fillPath(lawn, QColor(150, 190, 110, 160));
     for (int i = 0; i < 5; ++i) {
-        p.save();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 130, 70));
-        p.drawEllipse(parkSpot + QPointF(-12 + (i % 3) * 12, -8 + (i / 3) * 12), 9, 9);
-        p.restore();
+        QPainterPath crown;
+        crown.addEllipse(parkSpot + QPointF(-14 + (i % 3) * 14, -10 + (i / 3) * 16), 10, 10);
+        paperShape(p, crown, QColor(80, 130, 70), 0.3);
     }
     label(p, parkSpot + QPointF(0, 36), QStringLiteral("Park"));
     // The title cartouche, the compass and the scale.
