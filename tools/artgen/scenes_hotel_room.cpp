@@ -61,14 +61,16 @@ void hotelRoom(QPainter& p, bool notebookLeft) {
     chestTop.addRect(QRectF(chest.left() - 6, chest.top() - 4, chest.width() + 12, 10));
     paperShape(p, chestTop, shade(pal::woodMid, 1.15), 0.8);
     if (notebookLeft) {
+        // The black notebook lying on the chest, pages showing at its edge, the red ribbon hanging out.
         QPainterPath book;
-        book.moveTo(notebookSpot.left() + 1, notebookSpot.bottom() - 6);
-        book.lineTo(notebookSpot.left() + 6, notebookSpot.top() + 8);
-        book.lineTo(notebookSpot.right() - 1, notebookSpot.top() + 8);
-        book.lineTo(notebookSpot.right() - 4, notebookSpot.bottom() - 6);
+        book.moveTo(notebookSpot.left() + 1, notebookSpot.bottom() - 3);
+        book.lineTo(notebookSpot.left() + 5, notebookSpot.top() + 5);
+        book.lineTo(notebookSpot.right() - 1, notebookSpot.top() + 5);
+        book.lineTo(notebookSpot.right() - 3, notebookSpot.bottom() - 3);
         book.closeSubpath();
-        paperShape(p, book, QColor(40, 40, 44), 0.5);
-        p.fillRect(QRectF(notebookSpot.right() - 7, notebookSpot.top() + 8, 3, notebookSpot.height() - 14), QColor(130, 30, 30));
+        paperShape(p, book, QColor(36, 36, 40), 0.5);
+        p.fillRect(QRectF(notebookSpot.left() + 2, notebookSpot.bottom() - 6, notebookSpot.width() - 5, 3), QColor(246, 242, 228));
+        p.fillRect(QRectF(notebookSpot.center().x(), notebookSpot.bottom() - 4, 2, 8), QColor(190, 30, 30));
     }
     // The wardrobe on the left and the bed on the right.
     QPainterPath wardrobe;

@@ -93,19 +93,28 @@ void firstRoom(QPainter& p, FirstRoom state) {
 void engineersCell(QPainter& p, bool engineerThere) {
     cellar(p, 480, 62);
     const QRectF prisoner = sceneRectF("imgCur44");
-    // Chains on the wall.
-    const QPointF leftRing(prisoner.left() + 30, prisoner.top() + 150);
-    const QPointF rightRing(prisoner.right() - 30, prisoner.top() + 150);
+    // Shackles on chains from two rings high on the wall; his wrists are locked in them.
+    const qreal figureTop = prisoner.top() + 10;
+    const qreal height = prisoner.height() - 20;
+    const qreal wristX = 0.23 * height + 34;     // the arms raised to 125 degrees reach this far out
+    const qreal wristY = figureTop + 0.19 * height - 0.178 * height;
+    const QPointF leftWrist(prisoner.center().x() - wristX, wristY);
+    const QPointF rightWrist(prisoner.center().x() + wristX, wristY);
     if (engineerThere) {
-        drawPerson(p, cast::engineer(), QRectF(prisoner.left(), prisoner.top() + 10, prisoner.width(), prisoner.height() - 20),
-                   Pose{.leftArm = 150, .rightArm = 150, .frown = true});
+        drawPerson(p, cast::engineer(), QRectF(prisoner.left(), figureTop, prisoner.width(), height),
+                   Pose{.leftArm = 125, .rightArm = 125, .frown = true});
     }
-    for (QPointF ring : {leftRing, rightRing}) {
+    for (QPointF wrist : {leftWrist, rightWrist}) {
+        const QPointF ring(wrist.x(), 14);
         p.save();
         p.setPen(QPen(QColor(70, 70, 76), 4));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(ring, 8, 8);
-        for (int i = 0; i < 4; ++i) p.drawEllipse(ring + QPointF(0, 16 + i * 12), 4, 7);
+        const QPointF end = engineerThere ? wrist : QPointF(wrist.x(), wrist.y() + 70);
+        const int links = static_cast<int>((end.y() - ring.y()) / 14);
+        for (int i = 1; i <= links; ++i) p.drawEllipse(QPointF(ring.x(), ring.y() + i * 14), 4, 7);
+        p.setPen(QPen(QColor(90, 90, 96), 5));
+        p.drawEllipse(end, 11, 8);
         p.restore();
     }
     if (!engineerThere) {
