@@ -174,12 +174,25 @@ void gun(QPainter& p, bool withMagazine, qreal lift) {
     for (int i = -10; i < 20; ++i) p.drawLine(QPointF(30 + i * 4, 106), QPointF(30 + i * 4 + 44, 150));
     p.restore();
     if (withMagazine) {
-        p.fillRect(QRectF(26, 164, 40, 9), QColor(50, 52, 56));
+        // The magazine's floor plate closing the grip, with the seam where it slid in.
+        QPainterPath plate;
+        plate.addRoundedRect(QRectF(22, 162, 48, 12), 3, 3);
+        paperShape(p, plate, steel(QPointF(0, 162), QPointF(0, 174)), lift * 0.5);
+        p.fillRect(QRectF(26, 154, 40, 2), QColor(20, 20, 22));
     } else {
-        // The empty magazine well at the bottom of the grip.
+        // The grip stands open: the empty well where the magazine belongs.
         QPainterPath well;
-        well.addRect(QRectF(32, 156, 28, 12));
+        well.moveTo(30, 168);
+        well.lineTo(32, 140);
+        well.lineTo(60, 140);
+        well.lineTo(62, 168);
+        well.closeSubpath();
         p.fillPath(well, QColor(8, 8, 10));
+        p.save();
+        p.setPen(QPen(QColor(120, 126, 134), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(well);
+        p.restore();
     }
 }
 
