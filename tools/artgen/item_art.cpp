@@ -523,11 +523,33 @@ void newspaper(QPainter& p, qreal lift) {
                pal::signRed);
     fittedText(p, QRectF(page.left() + 6, page.top() + 62, page.width() - 12, 11),
                QStringLiteral("Jablečný závin z obchodu zranil rodinu při svačině"), Face::Serif, pal::ink);
-    // A photograph of the burnt kitchen table.
+    // The front-page photograph, in newsprint grey: a burst strudel on a plate, crumbs flying.
     const QRectF photo(page.left() + 8, page.top() + 78, 80, 52);
-    p.fillRect(photo, QColor(150, 146, 140));
-    p.fillRect(QRectF(photo.left() + 8, photo.top() + 32, 64, 8), QColor(90, 70, 50));
-    glow(p, QPointF(photo.center().x(), photo.top() + 28), 22, QColor(60, 50, 40, 180));
+    p.fillRect(photo, QColor(196, 192, 184));
+    p.save();
+    p.setClipRect(photo);
+    p.fillRect(QRectF(photo.left(), photo.top() + 34, photo.width(), 18), QColor(120, 112, 104));
+    QPainterPath plate;
+    plate.addEllipse(QRectF(photo.left() + 16, photo.top() + 30, 48, 12));
+    p.fillPath(plate, QColor(230, 228, 222));
+    QPainterPath burst;
+    for (int i = 0; i < 14; ++i) {
+        const qreal a = i * 3.14159265 / 7;
+        const qreal r = i % 2 ? 9.0 : 20.0;
+        const QPointF pt(photo.left() + 40 + std::cos(a) * r, photo.top() + 24 + std::sin(a) * r * 0.8);
+        if (i == 0) burst.moveTo(pt); else burst.lineTo(pt);
+    }
+    burst.closeSubpath();
+    p.fillPath(burst, QColor(250, 248, 240));
+    QPainterPath strudel;
+    strudel.addRoundedRect(QRectF(photo.left() + 26, photo.top() + 28, 28, 9), 4, 4);
+    p.fillPath(strudel, QColor(150, 130, 100));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 96, 80));
+    for (int i = 0; i < 7; ++i) p.drawEllipse(QPointF(photo.left() + 10 + i * 10, photo.top() + 8 + (i % 3) * 5), 1.6, 1.6);
+    p.restore();
+    fittedText(p, QRectF(photo.left(), photo.bottom() + 1, photo.width(), 6), QStringLiteral("Zbytky závinu po výbuchu"), Face::Condensed,
+               QColor(80, 80, 80));
     p.save();
     p.setPen(QPen(QColor(100, 100, 100), 0.7));
     for (qreal y = page.top() + 80; y < page.top() + 132; y += 5) p.drawLine(QPointF(page.left() + 94, y), QPointF(page.right() - 8, y));
