@@ -110,11 +110,12 @@ std::vector<Candidate> candidates(const app::TfrmHlavni& form) {
 
 struct Node {
     int parent = -1;
+    int candidate = -1;    // which of the parent's actions leads here
+    bool ranOut = false;   // and whether the countdown was then let run out
     std::string action;  // the script lines that lead here from the parent
     std::vector<int> next;
     bool goal = false;
     bool expanded = false;
-    std::string description;
 };
 
 std::string describe(const app::TfrmHlavni& f) {
@@ -137,35 +138,38 @@ std::string describe(const app::TfrmHlavni& f) {
     return s.str();
 }
 
+void begin(Game& game, const Options& options) {
+    if (options.start == Start::NewGame)
+        game.form.mmNovaClick();
+    else
+        game.form.mmNahratClick();
+    game.settle();
+    if (options.prepare) options.prepare(game.form);
+}
+
 }  // namespace
 
 Report explore(const Options& options) {
     Game game;
-    std::string startLine;
-    if (options.start == Start::NewGame) {
-        game.form.mmNovaClick();
-        startLine = "new";
-    } else {
-        game.form.mmNahratClick();
-        startLine = "continue";
-    }
-    game.settle();
+    begin(game, options);
+    const std::string startLine = options.start == Start::NewGame ? "new" : "continue";
 
     std::vector<Node> nodes;
     std::unordered_map<std::string, int> index;
     std::deque<std::pair<int, app::FormSnapshot>> frontier;
     Report report;
 
-    const auto discover = [&](int parent, const std::string& action) {
+    const auto discover = [&](int parent, int candidate, bool ranOut, const std::string& action) {
         app::FormSnapshot snap = app::takeSnapshot(game.form);
         std::string key = app::progressKey(snap);
         auto [it, fresh] = index.try_emplace(std::move(key), static_cast<int>(nodes.size()));
         if (fresh) {
             Node n;
             n.parent = parent;
+            n.candidate = candidate;
+            n.ranOut = ranOut;
             n.action = action;
             n.goal = game.form.state.storyTick == kEndTick && !game.form.Timer.enabled();
-            n.description = describe(game.form);
             const auto stage = static_cast<std::size_t>(std::max(0, game.form.state.storyStage));
             if (report.statesPerStage.size() <= stage) report.statesPerStage.resize(stage + 1);
             ++report.statesPerStage[stage];
@@ -175,7 +179,7 @@ Report explore(const Options& options) {
         if (parent >= 0) nodes[static_cast<std::size_t>(parent)].next.push_back(it->second);
     };
 
-    discover(-1, startLine + "\nsettle");
+    discover(-1, -1, false, startLine + "\nsettle");
     while (!frontier.empty()) {
         if (options.maxStates != 0 && nodes.size() >= options.maxStates) break;
         auto [id, snap] = std::move(frontier.front());
@@ -183,16 +187,17 @@ Report explore(const Options& options) {
         nodes[static_cast<std::size_t>(id)].expanded = true;
         if (nodes[static_cast<std::size_t>(id)].goal) continue;
         app::restoreSnapshot(game.form, snap);
-        for (const Candidate& cand : candidates(game.form)) {
+        const std::vector<Candidate> actions = candidates(game.form);
+        for (std::size_t c = 0; c < actions.size(); ++c) {
             app::restoreSnapshot(game.form, snap);
-            cand.run(game);
+            actions[c].run(game);
             ++report.actions;
             game.settle();
-            const std::string action = cand.line + "\nsettle";
-            discover(id, action);
+            const std::string action = actions[c].line + "\nsettle";
+            discover(id, static_cast<int>(c), false, action);
             if (game.form.TimerDead.enabled()) {
                 game.runOutCountdown();
-                discover(id, action + "\n" + kRunOut);
+                discover(id, static_cast<int>(c), true, action + "\n" + kRunOut);
             }
         }
     }
@@ -222,11 +227,19 @@ Report explore(const Options& options) {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         if (hopeful[i]) continue;
         DeadEnd d;
-        d.description = nodes[i].description;
-        std::vector<std::string> reversed;
-        for (int n = static_cast<int>(i); n >= 0; n = nodes[static_cast<std::size_t>(n)].parent)
-            reversed.push_back(nodes[static_cast<std::size_t>(n)].action);
-        for (auto it = reversed.rbegin(); it != reversed.rend(); ++it) d.path.push_back(*it);
+        std::vector<int> chain;
+        for (int n = static_cast<int>(i); n >= 0; n = nodes[static_cast<std::size_t>(n)].parent) chain.push_back(n);
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) d.path.push_back(nodes[static_cast<std::size_t>(*it)].action);
+        // Only dead ends are described: play the path again to see where it leads.
+        Game replay;
+        begin(replay, options);
+        for (auto it = chain.rbegin() + 1; it != chain.rend(); ++it) {
+            const Node& step = nodes[static_cast<std::size_t>(*it)];
+            candidates(replay.form).at(static_cast<std::size_t>(step.candidate)).run(replay);
+            replay.settle();
+            if (step.ranOut) replay.runOutCountdown();
+        }
+        d.description = describe(replay.form);
         report.deadEnds.push_back(std::move(d));
     }
     report.states = nodes.size();

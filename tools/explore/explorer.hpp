@@ -5,8 +5,13 @@
 #include "app/form_snapshot.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace app {
+class TfrmHlavni;
+}
 
 namespace explore {
 
@@ -15,6 +20,8 @@ enum class Start { NewGame, Continue };
 struct Options {
     Start start = Start::NewGame;
     std::size_t maxStates = 0;  // 0: no limit; otherwise stop expanding after this many states
+    // Changes the game right after the start (tests use it to break the game on purpose).
+    std::function<void(app::TfrmHlavni&)> prepare;
 };
 
 struct DeadEnd {
