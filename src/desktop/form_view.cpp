@@ -68,7 +68,7 @@ void FormView::paintLabel(QPainter& painter, const ui::Component& label) const {
     const LabelLook look = labelLook(label.name());
     const QRect area = labelRect(label);
     if (look.background) painter.fillRect(area, *look.background);
-    painter.setFont(styleFont(look.style));
+    painter.setFont(labelFont(look));
     painter.setPen(styleColour(look.style));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(label.text()));
 }

@@ -16,9 +16,11 @@ namespace desktop {
 struct LabelLook {
     info::TextStyle style;
     std::optional<QColor> background;  // none: transparent
+    bool narrow = false;               // the narrow face of the game's font
 };
 
 LabelLook labelLook(const std::string& name);
+QFont labelFont(const LabelLook& look);
 
 // The rectangle a label takes: it sizes itself to its text, one line per line feed.
 QRect labelRect(const ui::Component& label);

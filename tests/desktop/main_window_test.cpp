@@ -215,6 +215,24 @@ TEST(MainWindow, LabelsOfTheStackSizeThemselvesToTheirText) {
     EXPECT_TRUE(desktop::labelRect(*w.form.lblX).isEmpty());
 }
 
+TEST(MainWindow, BothLocationCaptionsStayInsideTheScenePicture) {
+    DesktopWindow w;
+    const QRect scene = qrect(app::kSceneRect);
+    for (int startStep : {0, 100}) {
+        // Started as the script and "Nahrát" start them; after 9.9 s the whole caption is held.
+        w.form.state.sequenceStep = startStep;
+        w.form.lblX->setEnabled(true);
+        w.form.TimerX.setEnabled(true);
+        w.clock.advance(9900);
+        ASSERT_FALSE(w.form.lblX->text().empty()) << startStep;
+        const QRect caption = desktop::labelRect(*w.form.lblX);
+        EXPECT_TRUE(scene.contains(caption)) << w.form.lblX->text() << " takes " << caption.width() << " x "
+                                             << caption.height() << " at " << caption.x() << ", " << caption.y();
+        w.clock.advance(100);
+        EXPECT_TRUE(w.form.lblX->text().empty());
+    }
+}
+
 // A picture file of one colour, written where the test can replace it.
 void writePicture(const std::filesystem::path& path, QColor colour, QSize size) {
     QImage image(size, QImage::Format_RGB32);
