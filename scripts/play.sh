@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and draws its data in build/, and starts it there,
+# beside data/ and data.dat.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target kvelnor kvelnor-data
+cd build
+exec ./kvelnor
