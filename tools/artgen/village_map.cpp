@@ -168,12 +168,15 @@ void factoryMarker(QPainter& p) {
     roof.closeSubpath();
     p.fillPath(roof, pal::roofSlate);
     p.fillRect(QRectF(c.x() - 14, c.y(), 28, 10), pal::brick);
-    apple(p, c + QPointF(0, 6), 4, pal::appleRed);
+    // A chimney with a puff of smoke, and the apple the works are known by.
+    p.fillRect(QRectF(c.x() + 8, c.y() - 14, 4, 12), pal::brick);
     p.save();
-    p.setPen(QPen(QColor(150, 50, 40), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 15, 15);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 146, 140, 200));
+    p.drawEllipse(QPointF(c.x() + 12, c.y() - 15), 2.5, 2);
+    p.drawEllipse(QPointF(c.x() + 15, c.y() - 13), 2, 1.6);
     p.restore();
+    apple(p, c + QPointF(-6, 5), 3.5, pal::appleRed);
 }
 
 }  // namespace
