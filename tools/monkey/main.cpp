@@ -1,6 +1,7 @@
 // kvelnor-monkey: random play across seeds; prints the seed of any failure so it can be replayed.
 #include "monkey/monkey.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -20,15 +21,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     long total = 0;
+    int deepest = 0;
     for (std::uint64_t seed = first; seed < first + seeds; ++seed) {
         const monkey::Result r = monkey::play(seed, actions);
         total += r.actions;
+        deepest = std::max(deepest, r.deepestStage);
         if (!r.failure.empty()) {
             std::cout << "seed " << seed << " failed after " << r.actions << " actions: " << r.failure
                       << "\nlast actions:\n" << r.lastActions;
             return 1;
         }
     }
-    std::cout << "seeds " << first << ".." << first + seeds - 1 << ": " << total << " actions, no failure\n";
+    std::cout << "seeds " << first << ".." << first + seeds - 1 << ": " << total << " actions, no failure; deepest storyStage "
+              << deepest << "\n";
     return 0;
 }

@@ -5,7 +5,9 @@
 #include "explore/silent_platform.hpp"
 #include "ui/virtual_clock.hpp"
 
+#include <algorithm>
 #include <deque>
+#include <vector>
 #include <random>
 #include <sstream>
 
@@ -31,7 +33,19 @@ public:
     std::string act() {
         std::ostringstream what;
         const int kind = pick(0, 99);
-        if (kind < 40) {
+        if (kind < 20) {
+            // Aim at something that takes clicks, as a player mostly does.
+            std::vector<const ui::Component*> targets;
+            for (const auto& c : form_.stack.all())
+                if (c->enabled() && c->visible() && c->onClick) targets.push_back(c.get());
+            if (!targets.empty()) {
+                const ui::Rect r = targets[static_cast<std::size_t>(pick(0, static_cast<int>(targets.size()) - 1))]->rect();
+                const int x = r.left + r.width / 2;
+                const int y = r.top + r.height / 2;
+                what << "click " << x << " " << y;
+                clickWindow(x, y);
+            }
+        } else if (kind < 40) {
             const int x = pick(0, app::kWindowWidth - 1);
             const int y = pick(0, app::kWindowHeight - 1);
             what << "click " << x << " " << y;
@@ -70,6 +84,8 @@ public:
         afterAction();
         return what.str();
     }
+
+    int stage() const { return form_.state.storyStage; }
 
     // Empty when every invariant holds, else what broke.
     std::string check() const {
@@ -115,7 +131,10 @@ private:
     }
 
     std::string menuAction() {
-        switch (pick(0, 7)) {
+        // New game and "Nahrát" throw the game back, so they come seldom; the rest often.
+        int choice = pick(0, 49);
+        if (choice > 7) choice = 2 + choice % 6;
+        switch (choice) {
             case 0:
                 platform_.answer = pick(0, 1) == 1;
                 ui::Menu::click(*form_.mmNova);
@@ -160,6 +179,7 @@ Result play(std::uint64_t seed, long actions) {
         history.push_back(player.act());
         if (history.size() > kHistory) history.pop_front();
         ++result.actions;
+        result.deepestStage = std::max(result.deepestStage, player.stage());
         result.failure = player.check();
         if (!result.failure.empty()) break;
     }

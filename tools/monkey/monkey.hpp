@@ -10,6 +10,7 @@ namespace monkey {
 struct Result {
     std::uint64_t seed = 0;
     long actions = 0;          // actions played
+    int deepestStage = 0;      // the furthest storyStage the play reached
     std::string failure;       // empty when every check held
     std::string lastActions;   // the actions before the failure, newest last
 };
