@@ -1,7 +1,6 @@
 // The tobacconist: the shop front with the hammer lying by the door, and the shop inside.
 #include "catalogue.hpp"
 #include "interior_kit.hpp"
-#include "item_art.hpp"
 #include "palette.hpp"
 #include "people.hpp"
 #include "picture.hpp"
@@ -51,9 +50,26 @@ void shopFront(QPainter& p) {
     wayOnEdge(p, false);
 }
 
+// The hammer left standing on its head by the shop wall, its handle leaning against the plinth.
 void hammerOnGround(QPainter& p) {
     const QRectF spot = sceneRectF("imgCur21");
-    drawItem(p, Item::Hammer, spot.adjusted(2, 4, -2, -2), 0.6);
+    const QPointF foot(spot.left() + 15, spot.bottom() - 7);
+    QPainterPath handle;
+    handle.moveTo(foot + QPointF(-3, -6));
+    handle.lineTo(spot.right() - 13, spot.top() + 9);
+    handle.lineTo(spot.right() - 9, spot.top() + 12);
+    handle.lineTo(foot + QPointF(4, -4));
+    handle.closeSubpath();
+    QLinearGradient wood(spot.topLeft(), spot.topRight());
+    wood.setColorAt(0, QColor(210, 160, 100));
+    wood.setColorAt(1, QColor(150, 100, 56));
+    paperShape(p, handle, wood, 0.25);
+    QPainterPath head;
+    head.addRoundedRect(QRectF(foot.x() - 10, foot.y() - 12, 22, 12), 2, 2);
+    QLinearGradient steel(foot + QPointF(0, -12), foot);
+    steel.setColorAt(0, QColor(214, 220, 226));
+    steel.setColorAt(1, QColor(96, 102, 110));
+    paperShape(p, head, steel, 0.25);
 }
 
 void shopInside(QPainter& p) {
