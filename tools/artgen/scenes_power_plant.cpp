@@ -383,6 +383,15 @@ void machineHall(QPainter& p) {
     for (qreal x = 120; x < 800; x += 300) {
         hangingLamp(p, QPointF(x, 0), 24, true);
     }
+    // A low bench by the wall, where somebody left his fishing line.
+    const QRectF lineSpot = sceneRectF("imgCur25");
+    QPainterPath benchLegs;
+    benchLegs.addRect(QRectF(lineSpot.left() - 20, lineSpot.bottom(), 8, floorY - lineSpot.bottom() + 24));
+    benchLegs.addRect(QRectF(lineSpot.right() + 12, lineSpot.bottom(), 8, floorY - lineSpot.bottom() + 24));
+    paperShape(p, benchLegs, pal::woodDark, 0.6);
+    QPainterPath benchTop;
+    benchTop.addRect(QRectF(lineSpot.left() - 28, lineSpot.bottom() - 4, lineSpot.width() + 56, 10));
+    paperShape(p, benchTop, pal::woodMid, 0.6);
     wayBackEdge(p, QColor(150, 156, 150));
 }
 
