@@ -120,8 +120,13 @@ void taproom(QPainter& p) {
     beerGlass(p, QRectF(110, barTop - 42, 24, 36));
     // The regulars' table at the right edge, with its two drinkers.
     const QRectF regulars = sceneRectF("imgCur33");
+    // They sit behind their table: nothing of them shows below its top.
+    p.save();
+    p.setClipRect(QRectF(0, 0, 800, regulars.top() + 186));
     drawPerson(p, cast::drinkerOne(), QRectF(regulars.left(), regulars.top() + 20, 60, 300), Pose{.leftArm = 30, .rightArm = 40, .smile = true});
     drawPerson(p, cast::drinkerTwo(), QRectF(regulars.left() + 52, regulars.top() + 30, 60, 290), Pose{.leftArm = 40, .rightArm = 25});
+    p.restore();
+    chairBack(p, QRectF(regulars.left() - 30, regulars.top() + 150, 26, 110), pal::woodDark);
     tableTop(p, QRectF(regulars.left() - 20, regulars.top() + 180, regulars.width() + 40, 14), 110, pal::woodMid);
     beerGlass(p, QRectF(regulars.left() + 10, regulars.top() + 152, 18, 28));
     beerGlass(p, QRectF(regulars.left() + 56, regulars.top() + 154, 18, 28));
