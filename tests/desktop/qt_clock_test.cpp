@@ -143,22 +143,6 @@ TEST_F(QtClockTest, AnInformationBoxHoldsTheClockToo) {
     timer.setEnabled(false);
 }
 
-TEST_F(QtClockTest, ANewIntervalStartsAFreshWait) {
-    ui::Timer timer("Timer", 60000, clock);
-    int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
-    timer.setEnabled(true);
-    timer.setInterval(kTickMs);
-    ASSERT_TRUE(waitFor([&] { return ticks > 0; }));
-    timer.setEnabled(false);
-}
-
-TEST(PictureStore, AMissingOrBrokenFileIsReportedAndAReadableOneHandedOverOnce) {
-    desktop::PictureStore store;
-    EXPECT_FALSE(store.decode("/nonexistent/picture.bmp"));
-    EXPECT_TRUE(store.take("/nonexistent/picture.bmp").isNull());
-}
-
 TEST(SoundPlayer, AMissingFileFailsAndNoSoundDeviceIsSilence) {
     desktop::SoundPlayer sound;
     EXPECT_FALSE(sound.play("/nonexistent/kasa.wav"));
