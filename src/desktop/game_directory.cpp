@@ -7,17 +7,49 @@
 
 namespace desktop {
 
-bool enterGameDirectory(const QString& installedData) {
-    if (QFileInfo(QStringLiteral("data")).isDir()) return true;
+namespace {
+
+// What a checkpoint file holds before the checkpoint is reached.
+constexpr char kNoCheckpoint[] = "0";
+
+bool linkData(const QString& directory, const QString& installedData) {
     const QFileInfo data(installedData);
     if (!data.isDir()) return false;
-    const QString home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (home.isEmpty() || !QDir().mkpath(home)) return false;
-    const QString link = home + QStringLiteral("/data");
+    const QString target = data.canonicalFilePath();
+    const QString link = directory + QStringLiteral("/data");
     const QFileInfo existing(link);
-    if (existing.isSymLink() && existing.symLinkTarget() != data.absoluteFilePath()) QFile::remove(link);
-    if (!QFileInfo(link).exists() && !QFile::link(data.absoluteFilePath(), link)) return false;
+    // A link left by an older installation elsewhere, or one whose target has gone.
+    if (existing.isSymLink() && QFileInfo(existing.symLinkTarget()).canonicalFilePath() != target) QFile::remove(link);
+    if (QFileInfo(link).exists()) return true;  // our link, or data the player put there
+    return QFile::link(target, link);
+}
+
+void writeFirstCheckpoint(const QString& directory) {
+    QFile checkpoint(directory + QStringLiteral("/data.dat"));
+    if (checkpoint.exists()) return;
+    if (checkpoint.open(QIODevice::WriteOnly | QIODevice::NewOnly)) checkpoint.write(kNoCheckpoint);
+}
+
+}  // namespace
+
+QString playerDirectory() {
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return shared.isEmpty() ? QString() : shared + QStringLiteral("/kvelnor");
+}
+
+bool enterPlayerDirectory(const QString& installedData) {
+    const QString home = playerDirectory();
+    if (home.isEmpty() || !QDir().mkpath(home)) return false;
+    // Without its data the game still starts and names what it misses; so the directory is entered.
+    linkData(home, installedData);
+    writeFirstCheckpoint(home);
     return QDir::setCurrent(home);
+}
+
+bool enterGameDirectory(const QString& installedData) {
+    if (QFileInfo(QStringLiteral("data")).isDir()) return true;
+    if (!QFileInfo(installedData).isDir()) return false;
+    return enterPlayerDirectory(installedData);
 }
 
 }  // namespace desktop

@@ -5,10 +5,22 @@
 
 namespace desktop {
 
-// Stays in the working directory when data/ is there (the build directory). Otherwise, for an
-// installed game, moves to the player's own directory, where data.dat can be written, with data/
-// linked to the installed pictures and sounds found at installedData. False when neither works;
-// the game then runs where it was started and names every picture it cannot read.
+// The command-line word of the installed launcher: always play in the player's own directory.
+inline constexpr const char* kPlayerDirectoryOption = "--player-directory";
+
+// The player's own directory of the installed game: $XDG_DATA_HOME/kvelnor, by default
+// ~/.local/share/kvelnor.
+QString playerDirectory();
+
+// Moves to the player's own directory, making it on the first start: data/ linked to the
+// installed pictures and sounds found at installedData (a stale link is replaced), and a data.dat
+// holding 0 so that the first start-up finds a checkpoint file that offers nothing. An existing
+// data.dat is never touched. False when the directory cannot be made or entered.
+bool enterPlayerDirectory(const QString& installedData);
+
+// Stays in the working directory when data/ is there (the build directory, or a copy of the
+// game). Otherwise moves to the player's own directory as above. False when neither works; the
+// game then runs where it was started and names every picture it cannot read.
 bool enterGameDirectory(const QString& installedData);
 
 }  // namespace desktop

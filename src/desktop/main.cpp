@@ -9,7 +9,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::kApplicationTitle);
     QApplication::setWindowIcon(desktop::gameIcon());
-    desktop::enterGameDirectory(QApplication::applicationDirPath() + QStringLiteral("/" KVELNOR_DATA_FROM_PROGRAM));
+    const QString installedData = QApplication::applicationDirPath() + QStringLiteral("/" KVELNOR_DATA_FROM_PROGRAM);
+    // The installed launcher always plays in the player's own directory, wherever it is started.
+    if (QApplication::arguments().contains(QString::fromLatin1(desktop::kPlayerDirectoryOption)))
+        desktop::enterPlayerDirectory(installedData);
+    else
+        desktop::enterGameDirectory(installedData);
     desktop::Game game;
     game.start();
     return QApplication::exec();
