@@ -92,7 +92,7 @@ void paperShape(QPainter& p, const QPainterPath& path, const QBrush& fill, qreal
     p.fillPath(path, fill);
     // A thin highlight along the cut edge, strongest at the top, as on lifted paper.
     p.save();
-    p.setClipPath(path);
+    p.setClipPath(path, Qt::IntersectClip);
     QPen edge(QColor(255, 255, 255, 55), 2.0);
     p.strokePath(path.translated(0.8, 1.2), edge);
     p.restore();

@@ -129,7 +129,7 @@ void chairBack(QPainter& p, const QRectF& f, QColor colour) {
     back.addRoundedRect(f, f.width() * 0.2, f.width() * 0.2);
     paperShape(p, back, colour, 0.8);
     p.save();
-    p.setClipPath(back);
+    p.setClipPath(back, Qt::IntersectClip);
     p.fillRect(QRectF(f.left(), f.top(), f.width(), f.height() * 0.2), shade(colour, 1.15));
     p.restore();
 }

@@ -94,7 +94,7 @@ void creditCard(QPainter& p, qreal lift) {
     p.save();
     QPainterPath clip;
     clip.addRoundedRect(r, 8, 8);
-    p.setClipPath(clip);
+    p.setClipPath(clip, Qt::IntersectClip);
     p.fillPath(wave, QColor(255, 255, 255, 30));
     p.restore();
     QPainterPath chip;
@@ -169,7 +169,7 @@ void gun(QPainter& p, bool withMagazine, qreal lift) {
     panel.closeSubpath();
     p.fillPath(panel, QColor(90, 60, 40));
     p.save();
-    p.setClipPath(panel);
+    p.setClipPath(panel, Qt::IntersectClip);
     p.setPen(QPen(QColor(60, 40, 26), 1));
     for (int i = -10; i < 20; ++i) p.drawLine(QPointF(30 + i * 4, 106), QPointF(30 + i * 4 + 44, 150));
     p.restore();
@@ -527,7 +527,7 @@ void newspaper(QPainter& p, qreal lift) {
     const QRectF photo(page.left() + 8, page.top() + 78, 80, 52);
     p.fillRect(photo, QColor(196, 192, 184));
     p.save();
-    p.setClipRect(photo);
+    p.setClipRect(photo, Qt::IntersectClip);
     p.fillRect(QRectF(photo.left(), photo.top() + 34, photo.width(), 18), QColor(120, 112, 104));
     QPainterPath plate;
     plate.addEllipse(QRectF(photo.left() + 16, photo.top() + 30, 48, 12));

@@ -156,7 +156,7 @@ void drawTorso(QPainter& p, const Character& who, const Body& b, const Pose& pos
     const QPainterPath torso = torsoPath(who, b, bottom);
     part(p, torso, colour, lift);
     p.save();
-    p.setClipPath(torso);
+    p.setClipPath(torso, Qt::IntersectClip);
     const qreal collarY = b.shoulderY;
     if (pose.back) {
         if (who.outfit == Outfit::TrenchCoat) {
@@ -661,7 +661,7 @@ void drawPerson(QPainter& p, const Character& who, const QRectF& box, const Pose
 
 void drawPortrait(QPainter& p, const Character& who, const QRectF& box, const Pose& pose) {
     p.save();
-    p.setClipRect(box);
+    p.setClipRect(box, Qt::IntersectClip);
     const qreal h = box.height() * 2.3;
     drawPerson(p, who, QRectF(box.center().x() - h / 2, box.top() + box.height() * 0.12, h, h), pose);
     p.restore();

@@ -85,7 +85,7 @@ void cobbles(QPainter& p, const QRectF& area, qreal horizonY, QColor stoneColour
     Random r(seed);
     ground(p, area, shade(stoneColour, 0.95), shade(stoneColour, 0.8));
     p.save();
-    p.setClipRect(area);
+    p.setClipRect(area, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     // Rows of stones growing towards the viewer, as seen on a flat square.
     qreal y = area.top();
@@ -111,7 +111,7 @@ void cobbles(QPainter& p, const QRectF& area, qreal horizonY, QColor stoneColour
 void floorBoards(QPainter& p, const QRectF& area, QColor wood, qreal boardWidth) {
     ground(p, area, shade(wood, 0.85), shade(wood, 1.0));
     p.save();
-    p.setClipRect(area);
+    p.setClipRect(area, Qt::IntersectClip);
     const qreal vanishX = area.center().x();
     const qreal vanishY = area.top() - area.height() * 1.6;
     p.setPen(QPen(shade(wood, 0.6), 1.6));
@@ -127,7 +127,7 @@ void floorBoards(QPainter& p, const QRectF& area, QColor wood, qreal boardWidth)
 
 void tiles(QPainter& p, const QRectF& area, QColor a, QColor b, qreal size) {
     p.save();
-    p.setClipRect(area);
+    p.setClipRect(area, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     int row = 0;
     for (qreal y = area.top(); y < area.bottom(); y += size, ++row) {
@@ -143,7 +143,7 @@ void tiles(QPainter& p, const QRectF& area, QColor a, QColor b, qreal size) {
 void wallpaper(QPainter& p, const QRectF& area, QColor base, QColor pattern) {
     p.fillRect(area, base);
     p.save();
-    p.setClipRect(area);
+    p.setClipRect(area, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     p.setBrush(pattern);
     for (qreal x = area.left() + 12; x < area.right(); x += 48) {
@@ -159,7 +159,7 @@ void stoneWall(QPainter& p, const QRectF& area, QColor stoneColour, std::uint32_
     Random r(seed);
     p.fillRect(area, shade(stoneColour, 0.55));
     p.save();
-    p.setClipRect(area);
+    p.setClipRect(area, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     int row = 0;
     for (qreal y = area.top(); y < area.bottom(); y += blockHeight, ++row) {

@@ -40,7 +40,7 @@ void tree(QPainter& p, QPointF base, qreal height, QColor leaves, std::uint32_t 
     paperShape(p, whole, g, 1.0);
     p.save();
     p.setPen(Qt::NoPen);
-    p.setClipPath(whole);
+    p.setClipPath(whole, Qt::IntersectClip);
     for (int i = 0; i < 5; ++i) {
         const QPointF at = crown + QPointF(r.uniform(-radius, radius * 0.3), r.uniform(-radius, 0));
         p.setBrush(withAlpha(shade(leaves, 1.3), 70));
@@ -149,7 +149,7 @@ void facade(QPainter& p, const QRectF& wall, QColor plaster, QColor roofColour, 
     // Rows of tiles.
     if (style != RoofStyle::Flat) {
         p.save();
-        p.setClipPath(roof);
+        p.setClipPath(roof, Qt::IntersectClip);
         p.setPen(QPen(shade(roofColour, 0.7), 1.2));
         for (qreal y = t - 6; y > t - roofHeight; y -= 9) p.drawLine(QPointF(l, y), QPointF(r, y));
         p.restore();
@@ -273,7 +273,7 @@ void door(QPainter& p, const QRectF& f, QColor wood, bool arched, bool glazed, b
     g.setColorAt(1, shade(wood, 0.85));
     p.fillPath(outline, g);
     p.save();
-    p.setClipPath(outline);
+    p.setClipPath(outline, Qt::IntersectClip);
     p.setPen(QPen(shade(wood, 0.65), 2));
     p.setBrush(Qt::NoBrush);
     const qreal inset = f.width() * 0.12;
@@ -314,7 +314,7 @@ void doorway(QPainter& p, const QRectF& f, QColor inside, bool arched) {
     g.setColorAt(1, inside);
     p.fillPath(outline, g);
     p.save();
-    p.setClipPath(outline);
+    p.setClipPath(outline, Qt::IntersectClip);
     // The inner edge casts a shadow into the opening: it reads as depth.
     QPainterPath inner = outline.translated(8, 6);
     QPainterPath edge = outline.subtracted(inner);
@@ -445,7 +445,7 @@ void barrel(QPainter& p, const QRectF& box, QColor wood) {
     g.setColorAt(1, shade(wood, 0.7));
     paperShape(p, path, g, 0.8);
     p.save();
-    p.setClipPath(path);
+    p.setClipPath(path, Qt::IntersectClip);
     p.setPen(QPen(QColor(60, 60, 64), box.height() * 0.04));
     for (qreal t : {0.18, 0.82}) p.drawLine(QPointF(box.left(), box.top() + box.height() * t), QPointF(box.right(), box.top() + box.height() * t));
     p.restore();

@@ -58,7 +58,7 @@ void firstRoom(QPainter& p, FirstRoom state) {
         wood.setColorAt(1, QColor(84, 56, 34));
         paperShape(p, doorLeaf, wood, 0.8);
         p.save();
-        p.setClipPath(doorLeaf);
+        p.setClipPath(doorLeaf, Qt::IntersectClip);
         p.setPen(QPen(QColor(60, 40, 24), 3));
         for (qreal x = arch.left() + 40; x < arch.right(); x += 44) p.drawLine(QPointF(x, arch.top()), QPointF(x, arch.bottom()));
         p.fillRect(QRectF(arch.left(), arch.top() + 230, arch.width(), 14), QColor(50, 50, 56));

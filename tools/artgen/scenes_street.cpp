@@ -63,7 +63,7 @@ void well(QPainter& p) {
     drum.closeSubpath();
     paperShape(p, drum, pal::stone, 1.2);
     p.save();
-    p.setClipPath(drum);
+    p.setClipPath(drum, Qt::IntersectClip);
     Random r(34);
     p.setPen(QPen(shade(pal::stone, 0.7), 1.5));
     for (qreal y = body.top() + 14; y < body.bottom() + 20; y += 16)

@@ -56,7 +56,7 @@ void upholsteredLeaf(QPainter& p, const QRectF& leaf) {
     paperShape(p, path, g, 0.6);
     // Quilted with brass studs, as office doors used to be.
     p.save();
-    p.setClipPath(path);
+    p.setClipPath(path, Qt::IntersectClip);
     p.setPen(QPen(QColor(70, 20, 20), 1.5));
     for (qreal d = -leaf.height(); d < leaf.width() + leaf.height(); d += 40) {
         p.drawLine(QPointF(leaf.left() + d, leaf.top()), QPointF(leaf.left() + d - leaf.height(), leaf.bottom()));
