@@ -2,7 +2,8 @@
 # Installs the Debian packages the game needs to build and test, when they are missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core clang libclang-rt-14-dev)
+  qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
+  qt6-qpa-plugins dpkg-dev file)  # the window system plugins; dpkg-shlibdeps and file for the Debian package
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
