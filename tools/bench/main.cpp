@@ -28,6 +28,12 @@ constexpr double kStartupRatioTarget = 1.5;
 constexpr double kIdleProcessorTarget = 0.5;  // percent of one core: near zero
 constexpr double kKiBPerMiB = 1024.0;
 
+// A file of the source tree by its path in the tree, any other as given.
+std::string shownPath(const std::string& path) {
+    const std::string tree = KVELNOR_SOURCE_DIR "/";
+    return path.starts_with(tree) ? path.substr(tree.size()) : path;
+}
+
 std::string programPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 int runChildPart(int argc, char** argv) {
@@ -185,7 +191,7 @@ int main(int argc, char** argv) {
         QApplication application(argc, argv);
         std::size_t clicks = 0;
         for (const script::Action& action : scenario.actions) clicks += bench::isPlayerClick(action) ? 1 : 0;
-        std::printf("kvelnor-bench: %s, %zu actions, %zu clicks; Qt platform %s\n", scenarioPath.c_str(),
+        std::printf("kvelnor-bench: %s, %zu actions, %zu clicks; Qt platform %s\n", shownPath(scenarioPath).c_str(),
                     scenario.actions.size(), clicks, qgetenv("QT_QPA_PLATFORM").constData());
         std::fflush(stdout);
 
