@@ -13,6 +13,8 @@
 
 #include "app/data_files.hpp"
 
+#include <utility>
+
 namespace artgen {
 
 namespace {
@@ -55,16 +57,22 @@ void arrests(QPainter& p) {
     squareAtDawn(p);
     agencyVan(p, 620, 590, 300, true);
     drawPerson(p, cast::agencyOfficer(), QRectF(120, 230, 120, 320), Pose{.leftArm = 40, .rightArm = 60});
-    drawPerson(p, cast::mayor(), QRectF(220, 220, 130, 330), Pose{.leftArm = 30, .rightArm = 30, .frown = true});
-    drawPerson(p, cast::henchman(), QRectF(360, 210, 140, 340), Pose{.leftArm = 30, .rightArm = 30, .frown = true});
-    drawPerson(p, cast::agencyOfficer(), QRectF(490, 230, 120, 320), Pose{.leftArm = 60, .rightArm = 40});
-    // Handcuffs glinting at their wrists.
-    for (qreal x : {285.0, 430.0}) {
+    // The mayor and the henchman with their hands together in front, in handcuffs.
+    const Pose cuffed{.leftArm = 16, .rightArm = 16, .leftElbow = 60, .rightElbow = 60, .frown = true};
+    const QRectF mayor(220, 220, 130, 330);
+    const QRectF henchman(360, 210, 140, 340);
+    drawPerson(p, cast::mayor(), mayor, cuffed);
+    drawPerson(p, cast::henchman(), henchman, cuffed);
+    drawPerson(p, cast::agencyOfficer(), QRectF(490, 230, 120, 320), Pose{.leftArm = 60, .rightArm = 40, .leftElbow = 70});
+    for (const auto& [who, box] : {std::pair{&cast::mayor(), mayor}, std::pair{&cast::henchman(), henchman}}) {
+        const QPointF left = handPosition(*who, box, cuffed, -1);
+        const QPointF right = handPosition(*who, box, cuffed, 1);
         p.save();
-        p.setPen(QPen(QColor(220, 224, 230), 3));
+        p.setPen(QPen(QColor(222, 226, 232), 3));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(x - 8, 420), 7, 7);
-        p.drawEllipse(QPointF(x + 8, 420), 7, 7);
+        p.drawEllipse(left, 7, 7);
+        p.drawEllipse(right, 7, 7);
+        p.drawLine(left + QPointF(7, 0), right - QPointF(7, 0));
         p.restore();
     }
 }
@@ -109,7 +117,7 @@ void closingNews(QPainter& p) {
     p.fillRect(screen, studio);
     p.save();
     p.setClipRect(screen);
-    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 18, .rightArm = 18, .leftElbow = 62, .rightElbow = 62, .smile = true});
     const QRectF photo(screen.right() - 190, screen.top() + 40, 150, 180);
     QPainterPath frame;
     frame.addRect(photo.adjusted(-6, -6, 6, 6));

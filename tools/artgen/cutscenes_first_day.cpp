@@ -228,7 +228,7 @@ void innAtNight(QPainter& p) {
 
 void staggeringOut(QPainter& p) {
     innAtNight(p);
-    drawPerson(p, cast::agent(), QRectF(420, 300, 120, 260), Pose{.leftArm = 70, .rightArm = 50, .eyesClosed = true, .sick = true});
+    drawPerson(p, cast::agent(), QRectF(420, 300, 120, 260), Pose{.leftArm = 75, .rightArm = 55, .leftElbow = -30, .rightElbow = -20, .eyesClosed = true, .sick = true});
     p.save();
     p.setPen(QPen(QColor(255, 255, 200, 200), 3, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);

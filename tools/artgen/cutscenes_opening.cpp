@@ -121,7 +121,7 @@ void newsBroadcast(QPainter& p) {
     p.fillRect(screen, studio);
     p.save();
     p.setClipRect(screen);
-    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 20, .rightArm = 20});
+    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 18, .rightArm = 18, .leftElbow = 62, .rightElbow = 62});
     // The engineer's photograph beside her.
     const QRectF photo(screen.right() - 190, screen.top() + 40, 150, 180);
     QPainterPath frame;

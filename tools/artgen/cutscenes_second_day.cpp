@@ -80,9 +80,9 @@ void fromTheWardrobe(QPainter& p) {
     // The engineer's cell seen through the slats of the wardrobe door.
     cellar(p, 470, 62);
     torch(p, QPointF(640, 180));
-    drawPerson(p, cast::engineer(), QRectF(100, 110, 170, 420), Pose{.leftArm = 150, .rightArm = 150, .mouthOpen = true, .frown = true});
-    drawPerson(p, cast::mayor(), QRectF(340, 130, 190, 400), Pose{.leftArm = 20, .rightArm = 100, .mouthOpen = true, .frown = true});
-    drawPerson(p, cast::henchman(), QRectF(540, 100, 210, 440), Pose{.leftArm = 20, .rightArm = 85, .frown = true});
+    drawPerson(p, cast::engineer(), QRectF(100, 110, 170, 420), Pose{.leftArm = 150, .rightArm = 150, .leftElbow = 0, .rightElbow = 0, .mouthOpen = true, .frown = true});
+    drawPerson(p, cast::mayor(), QRectF(340, 130, 190, 400), Pose{.leftArm = 20, .rightArm = 100, .rightElbow = -8, .mouthOpen = true, .frown = true});
+    drawPerson(p, cast::henchman(), QRectF(540, 100, 210, 440), Pose{.leftArm = 20, .rightArm = 85, .rightElbow = 0, .frown = true});
     // The henchman's pistol.
     QPainterPath gun;
     gun.addRect(QRectF(460, 262, 60, 14));

@@ -48,16 +48,6 @@ Body measure(const Character& who, const QRectF& box) {
     return b;
 }
 
-QPainterPath capsule(QPointF from, QPointF to, qreal width) {
-    QPainterPath line(from);
-    line.lineTo(to);
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(line);
-}
-
 QPainterPath polyline(std::initializer_list<QPointF> points, qreal width) {
     QPainterPath line;
     bool first = true;
@@ -69,7 +59,7 @@ QPainterPath polyline(std::initializer_list<QPointF> points, qreal width) {
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(line);
+    return united(stroker.createStroke(line));
 }
 
 void part(QPainter& p, const QPainterPath& path, QColor colour, qreal lift) {
@@ -314,22 +304,51 @@ void drawTorso(QPainter& p, const Character& who, const Body& b, const Pose& pos
     p.restore();
 }
 
-void drawArm(QPainter& p, const Character& who, const Body& b, int side, qreal angleDeg, qreal lift) {
-    const QPointF shoulder(b.cx + side * (b.shoulderHalf - b.armWidth * 0.45), b.shoulderY + b.armWidth * 0.45);
-    const qreal a = qDegreesToRadians(angleDeg);
-    const qreal len = b.h * 0.31;
-    const QPointF dir(side * std::sin(a), std::cos(a));
-    const QPointF elbow = shoulder + dir * (len * 0.5);
-    const QPointF hand = shoulder + dir * len;
+struct ArmJoints {
+    QPointF shoulder, elbow, wrist, hand;
+    QPointF lower;  // the forearm's direction
+};
+
+ArmJoints armJoints(const Body& b, int side, qreal angleDeg, qreal elbowDeg) {
+    auto direction = [side](qreal degrees) {
+        const qreal a = qDegreesToRadians(degrees);
+        return QPointF(side * std::sin(a), std::cos(a));
+    };
+    ArmJoints j;
+    j.shoulder = QPointF(b.cx + side * (b.shoulderHalf - b.armWidth * 0.45), b.shoulderY + b.armWidth * 0.45);
+    j.lower = direction(angleDeg - elbowDeg);
+    j.elbow = j.shoulder + direction(angleDeg) * (b.h * 0.155);
+    j.wrist = j.elbow + j.lower * (b.h * 0.135);
+    j.hand = j.wrist + j.lower * (b.armWidth * 0.35);
+    return j;
+}
+
+void drawArm(QPainter& p, const Character& who, const Body& b, int side, qreal angleDeg, qreal elbowDeg, qreal lift) {
+    const ArmJoints j = armJoints(b, side, angleDeg, elbowDeg);
+    const QPointF shoulder = j.shoulder;
+    const QPointF elbow = j.elbow;
+    const QPointF wrist = j.wrist;
+    const QPointF hand = j.hand;
+    const QPointF lower = j.lower;
     if (rolledSleeves(who.outfit)) {
-        part(p, capsule(elbow, hand, b.armWidth * 0.82), who.skin, lift);
-        part(p, capsule(shoulder, elbow + dir * (len * 0.05), b.armWidth), sleeveColour(who), lift);
+        part(p, polyline({elbow, wrist}, b.armWidth * 0.8), who.skin, lift);
+        part(p, polyline({shoulder, elbow + lower * (b.h * 0.02)}, b.armWidth), sleeveColour(who), lift);
     } else {
-        part(p, capsule(shoulder, hand - dir * (len * 0.06), b.armWidth), sleeveColour(who), lift);
+        part(p, polyline({shoulder, elbow, wrist}, b.armWidth), sleeveColour(who), lift);
+        // The cuff.
+        p.save();
+        p.setPen(QPen(shade(sleeveColour(who), 0.72), std::max(1.0, b.armWidth * 0.14), Qt::SolidLine, Qt::RoundCap));
+        const QPointF across(-lower.y(), lower.x());
+        const QPointF cuff = wrist - lower * (b.armWidth * 0.12);
+        p.drawLine(cuff - across * (b.armWidth * 0.45), cuff + across * (b.armWidth * 0.45));
+        p.restore();
     }
+    // A mitten hand with its thumb on the side towards the body.
     QPainterPath palm;
     palm.addEllipse(hand, b.armWidth * 0.5, b.armWidth * 0.55);
-    part(p, palm, who.skin, lift * 0.5);
+    const QPointF thumb = hand + QPointF(-side * b.armWidth * 0.38, 0) - lower * (b.armWidth * 0.12);
+    palm.addEllipse(thumb, b.armWidth * 0.2, b.armWidth * 0.26);
+    part(p, united(palm), who.skin, lift * 0.5);
 }
 
 void drawPhoneArm(QPainter& p, const Character& who, const Body& b, qreal lift) {
@@ -644,19 +663,24 @@ void drawPerson(QPainter& p, const Character& who, const QRectF& box, const Pose
         p.translate(-b.cx, -b.hipY);
     }
     if (pose.back) {
-        drawArm(p, who, b, -1, pose.leftArm, lift);
-        drawArm(p, who, b, 1, pose.rightArm, lift);
+        drawArm(p, who, b, -1, pose.leftArm, pose.leftElbow, lift);
+        drawArm(p, who, b, 1, pose.rightArm, pose.rightElbow, lift);
         drawTorso(p, who, b, pose, lift);
         drawHead(p, who, b, pose);
     } else {
         drawTorso(p, who, b, pose, lift);
         drawHead(p, who, b, pose);
         if (pose.leftHandToEar) drawPhoneArm(p, who, b, lift);
-        else drawArm(p, who, b, -1, pose.leftArm, lift);
+        else drawArm(p, who, b, -1, pose.leftArm, pose.leftElbow, lift);
         if (pose.rightHandToMouth) drawHandToMouth(p, who, b, lift);
-        else drawArm(p, who, b, 1, pose.rightArm, lift);
+        else drawArm(p, who, b, 1, pose.rightArm, pose.rightElbow, lift);
     }
     p.restore();
+}
+
+QPointF handPosition(const Character& who, const QRectF& box, const Pose& pose, int side) {
+    const Body b = measure(who, box);
+    return side < 0 ? armJoints(b, -1, pose.leftArm, pose.leftElbow).hand : armJoints(b, 1, pose.rightArm, pose.rightElbow).hand;
 }
 
 void drawPortrait(QPainter& p, const Character& who, const QRectF& box, const Pose& pose) {

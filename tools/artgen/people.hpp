@@ -35,10 +35,14 @@ struct Character {
     bool sunglasses = false;
 };
 
-// How a person stands: arm angles in degrees (0 hangs down, 90 points sideways outwards, 180 up).
+// How a person stands: the upper arms' angles in degrees (0 hangs down, 90 points sideways outwards,
+// 180 up), and how far each forearm bends at the elbow from the upper arm's line, in degrees
+// towards the body (a hand on the hip, arms folded); a negative bend lifts the forearm outwards and up.
 struct Pose {
     qreal leftArm = 8;
     qreal rightArm = 8;
+    qreal leftElbow = 14;
+    qreal rightElbow = 14;
     bool back = false;        // seen from behind
     bool eyesClosed = false;
     bool mouthOpen = false;
@@ -52,6 +56,10 @@ struct Pose {
 
 // Draws a person whose head top is at box.top() and feet at box.bottom(), centred in the box.
 void drawPerson(QPainter& p, const Character& who, const QRectF& box, const Pose& pose = {});
+
+// Where the centre of a hand of a person drawn by drawPerson comes to lie (side -1 left, 1 right),
+// for putting things into it.
+QPointF handPosition(const Character& who, const QRectF& box, const Pose& pose, int side);
 
 // A head and shoulders only, filling the box (for photographs and the television).
 void drawPortrait(QPainter& p, const Character& who, const QRectF& box, const Pose& pose = {});

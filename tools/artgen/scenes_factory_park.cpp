@@ -97,7 +97,7 @@ void directorsOffice(QPainter& p) {
     chairBack(p, QRectF(director.center().x() - 60, director.top() + 30, 120, 170), QColor(40, 40, 46));
     p.save();
     p.setClipRect(QRectF(0, 0, 800, floorY));
-    drawPerson(p, cast::director(), QRectF(director.left(), director.top() + 6, director.width(), 330), Pose{.leftArm = 25, .rightArm = 25});
+    drawPerson(p, cast::director(), QRectF(director.left(), director.top() + 6, director.width(), 330), Pose{.leftArm = 22, .rightArm = 22, .leftElbow = 64, .rightElbow = 64});
     p.restore();
     desk(p, QRectF(240, 300, 320, floorY - 300 + 10), pal::woodDark);
     const QRectF plate(340, 330, 120, 26);
@@ -200,13 +200,13 @@ void store(QPainter& p, bool withWorkers) {
     }
     hangingLamp(p, QPointF(400, 0), 30, true);
     if (withWorkers) {
-        drawPerson(p, cast::workerOne(), QRectF(250, 170, 150, 320), Pose{.leftArm = 30, .rightArm = 120, .mouthOpen = true});
+        drawPerson(p, cast::workerOne(), QRectF(250, 170, 150, 320), Pose{.leftArm = 30, .rightArm = 115, .rightElbow = -35, .mouthOpen = true});
         // The stain on his overalls: last night somebody was sick on him.
         QPainterPath stain;
         stain.addEllipse(QRectF(300, 300, 36, 26));
         stain.addEllipse(QRectF(318, 318, 20, 22));
         p.fillPath(united(stain), QColor(160, 170, 70, 200));
-        drawPerson(p, cast::workerTwo(), QRectF(420, 190, 150, 300), Pose{.leftArm = 10, .rightArm = 20, .frown = true});
+        drawPerson(p, cast::workerTwo(), QRectF(420, 190, 150, 300), Pose{.leftArm = 10, .rightArm = 44, .rightElbow = 84, .frown = true});
     }
     wayBackEdge(p, QColor(150, 144, 132));
 }
@@ -246,7 +246,7 @@ void park(QPainter& p) {
     bush(p, QPointF(720, 540), 160, pal::foliageLight, 34);
     const QRectF madman = sceneRectF("imgCur35");
     drawPerson(p, cast::madman(), QRectF(madman.left(), madman.top() + 6, madman.width(), madman.height() - 8),
-               Pose{.leftArm = 60, .rightArm = 140, .mouthOpen = true});
+               Pose{.leftArm = 60, .rightArm = 140, .leftElbow = -40, .rightElbow = -25, .mouthOpen = true});
 }
 
 }  // namespace

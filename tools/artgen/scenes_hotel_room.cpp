@@ -131,7 +131,7 @@ void windowView(QPainter& p, Escape moment) {
     const QRectF gardener = sceneRectF("imgCur42");
     if (moment == Escape::GardenerGone) {
         // He has run off down the path; only his rake is left behind.
-        drawPerson(p, cast::gardener(), QRectF(740, 120, 60, 110), Pose{.leftArm = 120, .rightArm = 140, .mouthOpen = true});
+        drawPerson(p, cast::gardener(), QRectF(740, 120, 60, 110), Pose{.leftArm = 120, .rightArm = 140, .leftElbow = -30, .rightElbow = -30, .mouthOpen = true});
         p.save();
         p.setPen(QPen(pal::woodMid, 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(gardener.left() + 10, gardener.bottom() - 10), QPointF(gardener.right() - 4, gardener.top() + 60));

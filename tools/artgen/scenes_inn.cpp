@@ -123,8 +123,8 @@ void taproom(QPainter& p) {
     // They sit behind their table: nothing of them shows below its top.
     p.save();
     p.setClipRect(QRectF(0, 0, 800, regulars.top() + 186));
-    drawPerson(p, cast::drinkerOne(), QRectF(regulars.left(), regulars.top() + 20, 60, 300), Pose{.leftArm = 30, .rightArm = 40, .smile = true});
-    drawPerson(p, cast::drinkerTwo(), QRectF(regulars.left() + 52, regulars.top() + 30, 60, 290), Pose{.leftArm = 40, .rightArm = 25});
+    drawPerson(p, cast::drinkerOne(), QRectF(regulars.left() - 8, regulars.top() + 38, 60, 270), Pose{.leftArm = 14, .rightArm = 14, .leftElbow = 70, .rightElbow = 70, .smile = true});
+    drawPerson(p, cast::drinkerTwo(), QRectF(regulars.left() + 34, regulars.top() + 46, 60, 262), Pose{.leftArm = 14, .rightArm = 14, .leftElbow = 70, .rightElbow = 70});
     p.restore();
     chairBack(p, QRectF(regulars.left() - 30, regulars.top() + 150, 26, 110), pal::woodDark);
     tableTop(p, QRectF(regulars.left() - 20, regulars.top() + 180, regulars.width() + 40, 14), 110, pal::woodMid);
@@ -176,7 +176,7 @@ void reception(QPainter& p) {
     p.save();
     p.setClipRect(QRectF(0, 0, 800, floorY));
     drawPerson(p, cast::receptionist(), QRectF(receptionist.left(), receptionist.top() + 8, receptionist.width(), 560),
-               Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+               Pose{.leftArm = 20, .rightArm = 20, .leftElbow = 56, .rightElbow = 56, .smile = true});
     p.restore();
     // The counter, the bell and the guest book.
     QPainterPath counter;
@@ -209,8 +209,8 @@ void regularsTable(QPainter& p, bool sick) {
     hangingLamp(p, QPointF(380, 0), 60);
     glow(p, QPointF(380, 120), 420, QColor(255, 200, 120, 70));
     wallClock(p, QPointF(150, 110), 26);
-    drawPerson(p, cast::drinkerOne(), QRectF(120, 150, 220, 560), Pose{.leftArm = 30, .rightArm = 36, .mouthOpen = sick, .smile = !sick});
-    drawPerson(p, cast::drinkerTwo(), QRectF(330, 170, 200, 540), Pose{.leftArm = 36, .rightArm = 30, .mouthOpen = sick, .smile = true});
+    drawPerson(p, cast::drinkerOne(), QRectF(120, 150, 220, 560), Pose{.leftArm = 16, .rightArm = 16, .leftElbow = 62, .rightElbow = 62, .mouthOpen = sick, .smile = !sick});
+    drawPerson(p, cast::drinkerTwo(), QRectF(330, 170, 200, 540), Pose{.leftArm = 16, .rightArm = 16, .leftElbow = 62, .rightElbow = 62, .mouthOpen = sick, .smile = true});
     if (sick) drawPerson(p, cast::agent(), QRectF(560, 140, 220, 580), Pose{.leftArm = 20, .eyesClosed = true, .sick = true, .rightHandToMouth = true});
     // The table with beer and cards.
     QPainterPath table;
@@ -236,7 +236,7 @@ void regularsTable(QPainter& p, bool sick) {
     }
     if (!sick) {
         // The agent sits with his back to us, joining the regulars.
-        drawPerson(p, cast::agent(), QRectF(500, 250, 280, 760), Pose{.leftArm = 30, .rightArm = 30, .back = true});
+        drawPerson(p, cast::agent(), QRectF(500, 250, 280, 760), Pose{.leftArm = 24, .rightArm = 24, .leftElbow = 50, .rightElbow = 50, .back = true});
     }
 }
 

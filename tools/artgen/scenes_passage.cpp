@@ -40,7 +40,7 @@ void firstRoom(QPainter& p, FirstRoom state) {
         // Torchlight in the tunnel, and the mayor with his henchman coming through.
         glow(p, QPointF(arch.center().x(), arch.center().y() + 40), 180, QColor(255, 170, 80, 120));
         drawPerson(p, cast::henchman(), QRectF(arch.left() + 20, arch.top() + 70, 150, 250), Pose{.leftArm = 20, .rightArm = 80, .frown = true});
-        drawPerson(p, cast::mayor(), QRectF(arch.left() + 120, arch.top() + 90, 140, 230), Pose{.leftArm = 120, .rightArm = 20, .mouthOpen = true, .frown = true});
+        drawPerson(p, cast::mayor(), QRectF(arch.left() + 120, arch.top() + 90, 140, 230), Pose{.leftArm = 115, .rightArm = 20, .leftElbow = -25, .mouthOpen = true, .frown = true});
     }
     // The iron brackets for a bar, one on each side of the arch.
     for (qreal x : {bar.left() - 6, bar.right() - 22}) {
@@ -102,7 +102,7 @@ void engineersCell(QPainter& p, bool engineerThere) {
     const QPointF rightWrist(prisoner.center().x() + wristX, wristY);
     if (engineerThere) {
         drawPerson(p, cast::engineer(), QRectF(prisoner.left(), figureTop, prisoner.width(), height),
-                   Pose{.leftArm = 125, .rightArm = 125, .frown = true});
+                   Pose{.leftArm = 125, .rightArm = 125, .leftElbow = 0, .rightElbow = 0, .frown = true});
     }
     for (QPointF wrist : {leftWrist, rightWrist}) {
         const QPointF ring(wrist.x(), 14);

@@ -182,7 +182,7 @@ void yard(QPainter& p) {
     cable.addEllipse(QPointF(560, groundY + 10), 32, 32);
     p.fillPath(cable, QColor(40, 40, 40));
     const QRectF man = sceneRectF("imgCur19");
-    drawPerson(p, cast::maintenanceMan(), QRectF(man.left(), man.top() + 6, man.width(), man.height() - 8), Pose{.leftArm = 12, .rightArm = 30});
+    drawPerson(p, cast::maintenanceMan(), QRectF(man.left(), man.top() + 6, man.width(), man.height() - 8), Pose{.leftArm = 12, .rightArm = 44, .rightElbow = 84});
     wayBackEdge(p, pal::concrete);
 }
 

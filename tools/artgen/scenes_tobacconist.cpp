@@ -99,7 +99,7 @@ void shopInside(QPainter& p) {
     sign(p, QRectF(540, 8, 250, 34), QStringLiteral("TABÁK – NOVINY – ČASOPISY"), pal::signRed, QColor(255, 246, 220), Face::SansBold);
     const QRectF assistant = sceneRectF("imgCur16");
     drawPerson(p, cast::shopAssistant(), QRectF(assistant.left(), assistant.top() + 10, assistant.width(), 760),
-               Pose{.leftArm = 18, .rightArm = 18, .smile = true});
+               Pose{.leftArm = 20, .rightArm = 20, .leftElbow = 52, .rightElbow = 52, .smile = true});
     // The counter.
     QPainterPath counter;
     counter.addRect(QRectF(-10, 380, 820, 240));

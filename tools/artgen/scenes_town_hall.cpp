@@ -206,7 +206,7 @@ void officeWithMayor(QPainter& p) {
     // He sits behind the desk: nothing of him shows below it.
     p.save();
     p.setClipRect(QRectF(0, 0, 800, 470));
-    drawPerson(p, cast::mayor(), QRectF(mayor.left(), mayor.top() + 6, mayor.width(), 420), Pose{.leftArm = 20, .rightArm = 20, .smile = true});
+    drawPerson(p, cast::mayor(), QRectF(mayor.left(), mayor.top() + 6, mayor.width(), 420), Pose{.leftArm = 22, .rightArm = 22, .leftElbow = 64, .rightElbow = 64, .smile = true});
     p.restore();
     officeDesk(p);
     wayBackEdge(p, pal::floorBoards);
