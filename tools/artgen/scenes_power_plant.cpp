@@ -3,6 +3,7 @@
 #include "interior_kit.hpp"
 #include "item_art.hpp"
 #include "palette.hpp"
+#include "power_plant_kit.hpp"
 #include "people.hpp"
 #include "picture.hpp"
 #include "scenery.hpp"
@@ -14,45 +15,6 @@
 namespace artgen {
 
 namespace {
-
-void warningTriangle(QPainter& p, QPointF centre, qreal size) {
-    QPainterPath tri;
-    tri.moveTo(centre + QPointF(0, -size * 0.55));
-    tri.lineTo(centre + QPointF(size * 0.6, size * 0.45));
-    tri.lineTo(centre + QPointF(-size * 0.6, size * 0.45));
-    tri.closeSubpath();
-    paperShape(p, tri, QColor(250, 210, 40), 0.5);
-    p.save();
-    p.setPen(QPen(pal::ink, size * 0.07));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tri);
-    QPainterPath bolt;
-    bolt.moveTo(centre + QPointF(size * 0.05, -size * 0.3));
-    bolt.lineTo(centre + QPointF(-size * 0.12, size * 0.08));
-    bolt.lineTo(centre + QPointF(size * 0.04, size * 0.05));
-    bolt.lineTo(centre + QPointF(-size * 0.06, size * 0.32));
-    bolt.lineTo(centre + QPointF(size * 0.14, -size * 0.04));
-    bolt.lineTo(centre + QPointF(-size * 0.02, -size * 0.01));
-    bolt.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.fillPath(bolt, pal::ink);
-    p.restore();
-}
-
-void pylon(QPainter& p, QPointF base, qreal height) {
-    p.save();
-    p.setPen(QPen(QColor(110, 116, 124), std::max(1.0, height * 0.012)));
-    const QPointF top = base + QPointF(0, -height);
-    p.drawLine(base + QPointF(-height * 0.15, 0), top);
-    p.drawLine(base + QPointF(height * 0.15, 0), top);
-    for (qreal t = 0.2; t < 1; t += 0.2) {
-        const qreal w = height * 0.15 * (1 - t);
-        p.drawLine(base + QPointF(-w, -height * t), base + QPointF(w, -height * (t + 0.1)));
-        p.drawLine(base + QPointF(w, -height * t), base + QPointF(-w, -height * (t + 0.1)));
-    }
-    p.drawLine(top + QPointF(-height * 0.18, height * 0.15), top + QPointF(height * 0.18, height * 0.15));
-    p.restore();
-}
 
 void gate(QPainter& p) {
     streetSky(p, StreetLight::Warm, 5);
@@ -125,65 +87,6 @@ void nailOnGround(QPainter& p) {
     p.rotate(-18);
     drawItem(p, Item::Nail, QRectF(-30, -30, 60, 60), 0.5);
     p.restore();
-}
-
-void yard(QPainter& p) {
-    streetSky(p, StreetLight::Warm, 6);
-    const QRectF hallDoor = sceneRectF("imgCur23");
-    const qreal groundY = hallDoor.bottom();
-    // The machine hall wall across the back.
-    facade(p, QRectF(-20, 120, 700, groundY - 120), pal::brick, pal::roofSlate, 30, RoofStyle::Flat, 8);
-    QPainterPath slide;
-    slide.addRect(hallDoor.adjusted(6, 24, -6, 0));
-    QLinearGradient steelDoor(hallDoor.topLeft(), hallDoor.topRight());
-    steelDoor.setColorAt(0, QColor(120, 140, 130));
-    steelDoor.setColorAt(1, QColor(80, 96, 90));
-    paperShape(p, slide, steelDoor, 1.0);
-    p.save();
-    p.setPen(QPen(QColor(60, 74, 68), 2));
-    for (qreal y = hallDoor.top() + 40; y < groundY; y += 18) p.drawLine(QPointF(hallDoor.left() + 6, y), QPointF(hallDoor.right() - 6, y));
-    p.restore();
-    p.fillRect(QRectF(hallDoor.left() + 40, hallDoor.top() + 24, hallDoor.width() - 80, groundY - hallDoor.top() - 24), QColor(40, 46, 44, 90));
-    sign(p, QRectF(hallDoor.left(), hallDoor.top() - 12, hallDoor.width(), 30), QStringLiteral("STROJOVNA"), pal::signCream, pal::ink, Face::SansBold);
-    for (int i = 0; i < 2; ++i) window(p, QRectF(430 + i * 110, 160, 60, 80), QColor(220, 214, 200), false, false, QColor(), false);
-    warningTriangle(p, QPointF(480, 300), 40);
-    // The storeroom at the right edge.
-    const QRectF store = sceneRectF("imgCur20");
-    QPainterPath side;
-    side.moveTo(680, 80);
-    side.lineTo(820, 20);
-    side.lineTo(820, groundY + 140);
-    side.lineTo(680, groundY + 10);
-    side.closeSubpath();
-    paperShape(p, side, shade(pal::concrete, 0.95), 1.2);
-    QPainterPath storeDoor;
-    storeDoor.moveTo(store.left() + 8, store.top() + 30);
-    storeDoor.lineTo(store.right() - 4, store.top() + 4);
-    storeDoor.lineTo(store.right() - 4, store.bottom());
-    storeDoor.lineTo(store.left() + 8, store.bottom() - 60);
-    storeDoor.closeSubpath();
-    paperShape(p, storeDoor, QColor(90, 120, 110), 0.8);
-    QPainterPath plate;
-    plate.addRoundedRect(QRectF(store.left() + 16, store.center().y() - 20, 14, 34), 4, 4);
-    paperShape(p, plate, QColor(180, 180, 176), 0.5);
-    sign(p, QRectF(store.left() + 4, store.top() - 20, store.width() - 4, 26), QStringLiteral("SKLAD"), QColor(250, 210, 40), pal::ink, Face::SansBold);
-    // The yard.
-    ground(p, QRectF(0, groundY, 800, 600 - groundY), pal::concrete, shade(pal::concrete, 0.8));
-    p.save();
-    p.setPen(QPen(shade(pal::concrete, 0.7), 1.5));
-    for (int i = -6; i <= 6; ++i) p.drawLine(QPointF(400 + i * 80, groundY), QPointF(400 + i * 200, 600));
-    p.restore();
-    barrel(p, QRectF(60, groundY - 60, 50, 70), QColor(60, 110, 150));
-    barrel(p, QRectF(110, groundY - 54, 46, 64), QColor(170, 60, 40));
-    QPainterPath drum;
-    drum.addEllipse(QPointF(560, groundY + 10), 46, 46);
-    paperShape(p, drum, pal::woodMid, 1.0);
-    QPainterPath cable;
-    cable.addEllipse(QPointF(560, groundY + 10), 32, 32);
-    p.fillPath(cable, QColor(40, 40, 40));
-    const QRectF man = sceneRectF("imgCur19");
-    drawPerson(p, cast::maintenanceMan(), QRectF(man.left(), man.top() + 6, man.width(), man.height() - 8), Pose{.leftArm = 12, .rightArm = 44, .rightElbow = 84});
-    wayBackEdge(p, pal::concrete);
 }
 
 const QRectF& lockPlate() {
@@ -487,7 +390,7 @@ void wireOnFloor(QPainter& p) {
 void addPowerPlant(Catalogue& c) {
     c.picture(pic::elektr1, [] { return render(Grade::WarmDay, 501, gate); });
     c.picture(pic::elhrebik, [] { return renderOverlay(Grade::WarmDay, 501, gate, nailOnGround, sceneRect("imgCur17")); });
-    c.picture(pic::elektr2, [] { return render(Grade::WarmDay, 502, yard); });
+    c.picture(pic::elektr2, [] { return render(Grade::WarmDay, 502, powerPlantYard); });
     c.picture(pic::elektr3, [] { return render(Grade::Indoor, 503, storeroomDoor); });
     const struct {
         const char* file;
