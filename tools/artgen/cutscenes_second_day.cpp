@@ -1,5 +1,6 @@
 // The second day's story pictures: down the well, the view from the wardrobe, and the death in the passage.
 #include "catalogue.hpp"
+#include "cutscene_well.hpp"
 #include "palette.hpp"
 #include "passage_kit.hpp"
 #include "people.hpp"
@@ -14,67 +15,6 @@
 namespace artgen {
 
 namespace {
-
-void downTheWell(QPainter& p) {
-    // Looking down the shaft: rings of stone narrowing to the water far below.
-    p.fillRect(QRectF(0, 0, 800, 600), QColor(20, 20, 22));
-    Random r(61);
-    const QPointF bottom(400, 330);
-    for (int ring = 12; ring >= 0; --ring) {
-        const qreal t = ring / 12.0;
-        const qreal rx = 60 + t * 420;
-        const qreal ry = 44 + t * 320;
-        QPainterPath ellipse;
-        ellipse.addEllipse(bottom + QPointF(0, -t * 30), rx, ry);
-        QColor stone = shade(pal::stone, 0.35 + t * 0.7);
-        p.fillPath(ellipse, stone);
-        p.save();
-        p.setPen(QPen(shade(stone, 0.6), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(ellipse);
-        for (int k = 0; k < 18; ++k) {
-            const qreal a = k * 6.283 / 18 + r.uniform(0, 0.2);
-            const QPointF at = bottom + QPointF(0, -t * 30) + QPointF(std::cos(a) * rx, std::sin(a) * ry);
-            p.drawLine(at, bottom + QPointF(0, -t * 30) + QPointF(std::cos(a) * rx * 0.93, std::sin(a) * ry * 0.93));
-        }
-        p.restore();
-    }
-    // The water, with apples floating in it.
-    QPainterPath water;
-    water.addEllipse(bottom, 60, 44);
-    QRadialGradient g(bottom - QPointF(15, 10), 70);
-    g.setColorAt(0, QColor(90, 140, 160));
-    g.setColorAt(1, QColor(20, 50, 60));
-    p.fillPath(water, g);
-    apple(p, bottom + QPointF(-20, 6), 8, pal::appleRed);
-    apple(p, bottom + QPointF(14, -10), 7, pal::appleRed);
-    apple(p, bottom + QPointF(26, 14), 6, pal::appleGreen);
-    // The opening at the water level: a dark arch in the wall of the shaft.
-    QPainterPath arch;
-    arch.moveTo(bottom + QPointF(-30, -30));
-    arch.lineTo(bottom + QPointF(-30, -54));
-    arch.quadTo(bottom + QPointF(0, -84), bottom + QPointF(30, -54));
-    arch.lineTo(bottom + QPointF(30, -30));
-    arch.closeSubpath();
-    p.fillPath(arch, QColor(4, 4, 6));
-    p.save();
-    p.setPen(QPen(QColor(140, 130, 110), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(arch);
-    p.restore();
-    // The rope and the bucket hanging down, and daylight on the rim.
-    p.save();
-    p.setPen(QPen(QColor(170, 150, 110), 3));
-    p.drawLine(QPointF(520, 0), QPointF(430, 250));
-    p.restore();
-    QPainterPath bucket;
-    bucket.addRoundedRect(QRectF(414, 240, 32, 26), 4, 4);
-    paperShape(p, bucket, pal::woodLight, 0.6);
-    QLinearGradient light(0, 0, 0, 200);
-    light.setColorAt(0, QColor(255, 240, 200, 90));
-    light.setColorAt(1, QColor(255, 240, 200, 0));
-    p.fillRect(QRectF(0, 0, 800, 200), light);
-}
 
 void fromTheWardrobe(QPainter& p) {
     // The engineer's cell seen through the slats of the wardrobe door.
