@@ -123,6 +123,12 @@ void storeroomDoor(QPainter& p) {
     steelPlate.setColorAt(0, QColor(220, 224, 228));
     steelPlate.setColorAt(1, QColor(130, 136, 144));
     paperShape(p, pp, steelPlate, 1.0);
+    // A dark edge, so the small plate stands out from the door even at its own size.
+    p.save();
+    p.setPen(QPen(QColor(52, 58, 60), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pp);
+    p.restore();
     QPainterPath handle;
     handle.addRoundedRect(QRectF(plate.left() - 110, plate.top() + 10, 118, 16), 8, 8);
     paperShape(p, handle, QColor(190, 194, 200), 1.2);
@@ -134,11 +140,11 @@ void storeroomDoor(QPainter& p) {
     p.restore();
     const QPointF k = keyholeCentre();
     QPainterPath hole;
-    hole.addEllipse(k, 7, 7);
-    hole.moveTo(k + QPointF(-4, 2));
-    hole.lineTo(k + QPointF(4, 2));
-    hole.lineTo(k + QPointF(6, 22));
-    hole.lineTo(k + QPointF(-6, 22));
+    hole.addEllipse(k, 8.5, 8.5);
+    hole.moveTo(k + QPointF(-5, 2));
+    hole.lineTo(k + QPointF(5, 2));
+    hole.lineTo(k + QPointF(7, 24));
+    hole.lineTo(k + QPointF(-7, 24));
     hole.closeSubpath();
     p.fillPath(united(hole), QColor(16, 16, 18));
     p.fillRect(QRectF(0, 550, 800, 50), shade(pal::concrete, 0.7));
@@ -147,76 +153,98 @@ void storeroomDoor(QPainter& p) {
 
 enum class LockState { BrokenKey, Nail, Cartridge, CartridgeAndNail };
 
+// The things in the lock are drawn bold, with dark outlines, to read at the overlay's 70 x 77 pixels.
+void outlined(QPainter& p, const QPainterPath& path, const QBrush& fill, qreal width = 1.4) {
+    paperShape(p, path, fill, 0.5);
+    p.save();
+    p.setPen(QPen(QColor(30, 26, 22), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.restore();
+}
+
+void nailFrom(QPainter& p, QPointF point, QPointF headAt) {
+    // The nail's shank from its point to its head, and the flat head facing the viewer.
+    const QPointF along = headAt - point;
+    const qreal length = std::hypot(along.x(), along.y());
+    const QPointF across(-along.y() / length * 2.6, along.x() / length * 2.6);
+    QPainterPath shank;
+    shank.moveTo(point);
+    shank.lineTo(point + along * 0.12 + across);
+    shank.lineTo(headAt + across);
+    shank.lineTo(headAt - across);
+    shank.lineTo(point + along * 0.12 - across);
+    shank.closeSubpath();
+    QLinearGradient steel(point + across, point - across);
+    steel.setColorAt(0, QColor(226, 230, 236));
+    steel.setColorAt(1, QColor(110, 116, 126));
+    outlined(p, shank, steel, 1.2);
+    QPainterPath head;
+    head.addEllipse(headAt, 7.5, 6);
+    QRadialGradient shine(headAt - QPointF(2, 2), 9);
+    shine.setColorAt(0, QColor(240, 242, 246));
+    shine.setColorAt(1, QColor(130, 136, 146));
+    outlined(p, head, shine, 1.2);
+}
+
 void lockState(QPainter& p, LockState state) {
     const QPointF k = keyholeCentre();
     switch (state) {
         case LockState::BrokenKey: {
-            // The bright stub of a broken key sticking out of the keyhole, its snapped end jagged.
+            // The bright stub of a broken key filling the keyhole, its snapped end jagged.
             QPainterPath stub;
-            stub.moveTo(k + QPointF(-6, 16));
-            stub.lineTo(k + QPointF(-6, -10));
-            stub.lineTo(k + QPointF(-2, -16));
-            stub.lineTo(k + QPointF(1, -11));
-            stub.lineTo(k + QPointF(4, -17));
-            stub.lineTo(k + QPointF(7, -10));
-            stub.lineTo(k + QPointF(7, 16));
+            stub.moveTo(k + QPointF(-7, 18));
+            stub.lineTo(k + QPointF(-7, -9));
+            stub.lineTo(k + QPointF(-3, -16));
+            stub.lineTo(k + QPointF(0, -10));
+            stub.lineTo(k + QPointF(3, -17));
+            stub.lineTo(k + QPointF(8, -9));
+            stub.lineTo(k + QPointF(8, 18));
             stub.closeSubpath();
-            QLinearGradient g(k - QPointF(6, 0), k + QPointF(7, 0));
-            g.setColorAt(0, QColor(255, 236, 160));
-            g.setColorAt(0.5, QColor(220, 176, 70));
-            g.setColorAt(1, QColor(140, 100, 30));
-            paperShape(p, stub, g, 0.5);
+            QLinearGradient g(k - QPointF(7, 0), k + QPointF(8, 0));
+            g.setColorAt(0, QColor(255, 238, 160));
+            g.setColorAt(0.5, QColor(226, 178, 64));
+            g.setColorAt(1, QColor(150, 104, 28));
+            outlined(p, stub, g);
             p.save();
-            p.setPen(QPen(QColor(120, 84, 24), 1.2));
-            for (int i = 0; i < 4; ++i) p.drawLine(k + QPointF(-5, -4 + i * 5), k + QPointF(6, -6 + i * 5));
+            p.setPen(QPen(QColor(120, 84, 24), 1.4));
+            for (int i = 0; i < 3; ++i) p.drawLine(k + QPointF(-5, -2 + i * 6), k + QPointF(6, -4 + i * 6));
             // Scratches round the keyhole from trying to get it out.
-            p.setPen(QPen(QColor(250, 250, 250, 150), 1));
-            p.drawLine(k + QPointF(-16, -14), k + QPointF(-9, -20));
-            p.drawLine(k + QPointF(12, 20), k + QPointF(19, 12));
-            p.drawLine(k + QPointF(-18, 10), k + QPointF(-11, 16));
+            p.setPen(QPen(QColor(250, 250, 250, 170), 1.2));
+            p.drawLine(k + QPointF(-17, -14), k + QPointF(-10, -21));
+            p.drawLine(k + QPointF(13, 20), k + QPointF(20, 12));
+            p.drawLine(k + QPointF(-19, 10), k + QPointF(-12, 16));
             p.restore();
             break;
         }
         case LockState::Nail:
-        case LockState::CartridgeAndNail: {
-            if (state == LockState::CartridgeAndNail) lockState(p, LockState::Cartridge);
-            // The nail held against the keyhole, its head towards the viewer.
-            QPainterPath shaft;
-            shaft.moveTo(k + QPointF(-2, 0));
-            shaft.lineTo(k + QPointF(2, 0));
-            shaft.lineTo(k + QPointF(22, 30));
-            shaft.lineTo(k + QPointF(18, 32));
-            shaft.closeSubpath();
-            QLinearGradient g(k, k + QPointF(20, 30));
-            g.setColorAt(0, QColor(120, 126, 134));
-            g.setColorAt(1, QColor(210, 214, 220));
-            paperShape(p, shaft, g, 0.4);
-            QPainterPath head;
-            head.addEllipse(k + QPointF(21, 32), 7, 5);
-            paperShape(p, head, QColor(200, 204, 210), 0.4);
+            // The nail's point in the keyhole, the nail slanting out towards the viewer.
+            nailFrom(p, k + QPointF(0, 4), k + QPointF(19, 28));
             break;
-        }
-        case LockState::Cartridge: {
-            // The brass base of a cartridge pushed into the keyhole, rim and primer showing.
-            QPainterPath base;
-            base.addEllipse(k, 10, 10);
-            QRadialGradient g(k - QPointF(3, 3), 14);
-            g.setColorAt(0, QColor(255, 236, 160));
-            g.setColorAt(1, QColor(170, 120, 40));
-            paperShape(p, base, g, 0.5);
-            p.save();
-            p.setPen(QPen(QColor(140, 100, 30), 1.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(k, 7.5, 7.5);
-            p.restore();
+        case LockState::Cartridge:
+        case LockState::CartridgeAndNail: {
+            // A cartridge pushed into the keyhole: its brass case sticking out, the base with the primer towards the viewer.
+            QPainterPath caseSide;
+            caseSide.addRoundedRect(QRectF(k.x() - 8, k.y() - 2, 16, 14), 2, 2);
+            QLinearGradient side(k - QPointF(8, 0), k + QPointF(8, 0));
+            side.setColorAt(0, QColor(250, 220, 130));
+            side.setColorAt(1, QColor(150, 100, 30));
+            outlined(p, caseSide, side);
+            const QPointF base = k + QPointF(0, 12);
+            QPainterPath rim;
+            rim.addEllipse(base, 10, 7);
+            QRadialGradient g(base - QPointF(3, 2), 12);
+            g.setColorAt(0, QColor(255, 238, 164));
+            g.setColorAt(1, QColor(180, 126, 40));
+            outlined(p, rim, g);
             QPainterPath primer;
-            primer.addEllipse(k, 3.2, 3.2);
-            p.fillPath(primer, QColor(200, 160, 120));
+            primer.addEllipse(base, 3.4, 2.6);
+            p.fillPath(primer, QColor(176, 96, 60));
+            if (state == LockState::CartridgeAndNail) nailFrom(p, base, base + QPointF(20, 18));
             break;
         }
     }
 }
-
 void machineHall(QPainter& p) {
     const QRectF backDoor = sceneRectF("imgCur24");
     const qreal floorY = backDoor.bottom();
