@@ -269,25 +269,51 @@ void asleep(QPainter& p) {
     p.drawEllipse(QPointF(220, 130), 20, 20);
     p.restore();
     windowLight(p, win, floorY, QColor(180, 200, 255, 40));
-    // The bed and the sleeping agent.
+    // The bed seen from the side, the agent asleep on his back under the blanket, his hat on the bedpost.
     QPainterPath headboard;
-    headboard.addRoundedRect(QRectF(330, 200, 60, 260), 14, 14);
+    headboard.addRoundedRect(QRectF(290, 230, 44, 240), 12, 12);
     paperShape(p, headboard, pal::woodDark, 1.2);
-    drawPortrait(p, cast::agent(), QRectF(360, 250, 110, 110), Pose{.eyesClosed = true});
+    QPainterPath footboard;
+    footboard.addRoundedRect(QRectF(738, 300, 36, 170), 10, 10);
+    paperShape(p, footboard, pal::woodDark, 1.0);
+    QPainterPath mattress;
+    mattress.addRoundedRect(QRectF(326, 352, 420, 40), 10, 10);
+    paperShape(p, mattress, QColor(214, 212, 220), 0.8);
+    QPainterPath frameSide;
+    frameSide.addRect(QRectF(326, 390, 420, 30));
+    paperShape(p, frameSide, shade(pal::woodDark, 1.1), 0.8);
     QPainterPath pillow;
-    pillow.addRoundedRect(QRectF(380, 330, 110, 50), 20, 20);
-    paperShape(p, pillow, QColor(230, 230, 236), 0.6);
+    pillow.addRoundedRect(QRectF(334, 318, 104, 44), 20, 20);
+    paperShape(p, pillow, QColor(236, 236, 242), 0.6);
+    Character sleeper = cast::agent();
+    sleeper.hat = Hat::None;
+    p.save();
+    p.translate(346, 336);
+    p.rotate(-90);
+    drawPerson(p, sleeper, QRectF(-60, 0, 120, 370), Pose{.leftArm = 6, .rightArm = 6, .eyesClosed = true});
+    p.restore();
     QPainterPath blanket;
-    blanket.moveTo(390, 360);
-    blanket.cubicTo(500, 320, 620, 350, 760, 360);
-    blanket.lineTo(760, 470);
-    blanket.lineTo(390, 470);
+    blanket.moveTo(414, 372);
+    blanket.cubicTo(416, 286, 466, 276, 540, 278);
+    blanket.cubicTo(620, 280, 690, 284, 728, 294);
+    blanket.cubicTo(742, 320, 744, 380, 740, 440);
+    blanket.lineTo(404, 440);
     blanket.closeSubpath();
-    paperShape(p, blanket, QColor(110, 60, 70), 1.4);
-    QPainterPath hat;
-    hat.addEllipse(QRectF(560, 470, 90, 22));
-    paperShape(p, hat, cast::agent().hatColour, 0.6);
-    fittedText(p, QRectF(480, 180, 160, 60), QStringLiteral("Z z z"), Face::SerifBold, QColor(220, 220, 255));
+    QLinearGradient wool(0, 300, 0, 440);
+    wool.setColorAt(0, QColor(130, 72, 84));
+    wool.setColorAt(1, QColor(92, 50, 60));
+    paperShape(p, blanket, wool, 1.4);
+    p.save();
+    p.setPen(QPen(QColor(200, 190, 170), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(418, 306), QPointF(426, 436));  // the turned-down sheet
+    p.restore();
+    QPainterPath hatCrown;
+    hatCrown.addRoundedRect(QRectF(282, 188, 60, 34), 14, 14);
+    paperShape(p, hatCrown, cast::agent().hatColour, 0.6);
+    QPainterPath hatBrim;
+    hatBrim.addEllipse(QRectF(268, 214, 88, 18));
+    paperShape(p, hatBrim, shade(cast::agent().hatColour, 0.9), 0.6);
+    fittedText(p, QRectF(400, 200, 160, 60), QStringLiteral("Z z z"), Face::SerifBold, QColor(220, 220, 255));
 }
 
 }  // namespace
