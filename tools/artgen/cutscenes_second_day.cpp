@@ -17,27 +17,79 @@ namespace artgen {
 namespace {
 
 void fromTheWardrobe(QPainter& p) {
-    // The engineer's cell seen through the slats of the wardrobe door.
+    // The engineer's cell seen from inside the wardrobe, through its door left ajar.
     cellar(p, 470, 62);
-    torch(p, QPointF(640, 180));
-    drawPerson(p, cast::engineer(), QRectF(100, 110, 170, 420), Pose{.leftArm = 150, .rightArm = 150, .leftElbow = 0, .rightElbow = 0, .mouthOpen = true, .frown = true});
-    drawPerson(p, cast::mayor(), QRectF(340, 130, 190, 400), Pose{.leftArm = 20, .rightArm = 100, .rightElbow = -8, .mouthOpen = true, .frown = true});
-    drawPerson(p, cast::henchman(), QRectF(540, 100, 210, 440), Pose{.leftArm = 20, .rightArm = 85, .rightElbow = 0, .frown = true});
-    // The henchman's pistol.
+    torch(p, QPointF(528, 120));
+    drawPerson(p, cast::engineer(), QRectF(190, 110, 160, 400),
+               Pose{.leftArm = 150, .rightArm = 150, .leftElbow = 0, .rightElbow = 0, .mouthOpen = true, .frown = true});
+    // The henchman aims his pistol at the engineer; the mayor, behind him, points at the engineer too.
+    drawPerson(p, cast::mayor(), QRectF(520, 140, 170, 370), Pose{.leftArm = 98, .rightArm = 16, .leftElbow = -6, .mouthOpen = true, .frown = true});
+    const QRectF henchman(350, 110, 190, 410);
+    const Pose aiming{.leftArm = 84, .rightArm = 16, .leftElbow = 0, .frown = true};
+    drawPerson(p, cast::henchman(), henchman, aiming);
+    const QPointF hand = handPosition(cast::henchman(), henchman, aiming, -1);
     QPainterPath gun;
-    gun.addRect(QRectF(460, 262, 60, 14));
-    gun.addRect(QRectF(500, 262, 16, 34));
+    gun.addRect(QRectF(hand.x() - 40, hand.y() - 14, 44, 12));
+    gun.addRect(QRectF(hand.x() - 10, hand.y() - 6, 12, 20));
     paperShape(p, united(gun), QColor(30, 30, 34), 0.6);
-    // The wardrobe: dark boards with narrow gaps between them.
-    QPainterPath boards;
-    boards.addRect(QRectF(0, 0, 800, 600));
-    QPainterPath gaps;
-    for (int i = 0; i < 9; ++i) gaps.addRect(QRectF(20 + i * 86, 60, 54, 480));
-    p.fillPath(boards.subtracted(gaps), QColor(34, 22, 14));
+    // The inside of the wardrobe: everything dark but the gap between the door and its frame.
+    QPainterPath dark;
+    dark.addRect(QRectF(0, 0, 800, 600));
+    QPainterPath gap;
+    gap.moveTo(176, 46);
+    gap.lineTo(664, 30);
+    gap.lineTo(672, 566);
+    gap.lineTo(170, 552);
+    gap.closeSubpath();
+    p.fillPath(dark.subtracted(gap), QColor(22, 15, 10));
+    // The door swung open on the right, its louvres catching the torchlight.
+    QPainterPath leaf;
+    leaf.moveTo(664, 30);
+    leaf.lineTo(800, -20);
+    leaf.lineTo(800, 620);
+    leaf.lineTo(672, 566);
+    leaf.closeSubpath();
+    QLinearGradient wood(664, 0, 800, 0);
+    wood.setColorAt(0, QColor(78, 52, 32));
+    wood.setColorAt(1, QColor(40, 26, 16));
+    paperShape(p, leaf, wood, 1.6);
     p.save();
-    p.setPen(QPen(QColor(60, 40, 26), 2));
-    for (int i = 0; i < 9; ++i) p.drawRect(QRectF(20 + i * 86, 60, 54, 480));
+    p.setClipPath(leaf, Qt::IntersectClip);
+    for (int i = 0; i < 16; ++i) {
+        const qreal y0 = 70 + i * 28;
+        p.setPen(QPen(QColor(226, 170, 90, 150 - i * 6), 3));
+        p.drawLine(QPointF(684, y0 - 4), QPointF(800, y0 - 30));
+        p.setPen(QPen(QColor(20, 12, 8), 2));
+        p.drawLine(QPointF(684, y0 + 2), QPointF(800, y0 - 24));
+    }
     p.restore();
+    // Coats on their hangers along the rail, the nearest one hanging into the gap.
+    p.save();
+    p.setPen(QPen(QColor(60, 50, 40), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 40), QPointF(230, 36));
+    p.restore();
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = 20 + i * 54;
+        QPainterPath coat;
+        coat.moveTo(x, 44);
+        coat.lineTo(x + 56, 64);
+        coat.lineTo(x + 70, 330);
+        coat.lineTo(x - 10, 340);
+        coat.lineTo(x - 56, 64);
+        coat.closeSubpath();
+        const QColor cloth[] = {QColor(40, 34, 30), QColor(52, 40, 34), QColor(64, 52, 40)};
+        paperShape(p, coat, cloth[i], 1.2);
+        p.save();
+        p.setPen(QPen(QColor(120, 110, 96), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(x - 6, 26, 12, 16), 0, 180 * 16);
+        p.restore();
+    }
+    // A soft darkness over the gap's edges, as seen from the dark.
+    QRadialGradient dim(QPointF(420, 300), 420);
+    dim.setColorAt(0.6, QColor(0, 0, 0, 0));
+    dim.setColorAt(1, QColor(0, 0, 0, 150));
+    p.fillRect(QRectF(0, 0, 800, 600), dim);
 }
 
 void deathInThePassage(QPainter& p) {
