@@ -105,8 +105,9 @@ void villageEntrance(QPainter& p) {
 
 void arrival(QPainter& p) {
     villageSquare(p, StreetLight::Warm);
-    agentsCar(p, 470, 560, 240);
-    drawPerson(p, cast::agent(), QRectF(600, 250, 120, 320), Pose{.leftArm = 10, .rightArm = 20, .back = true});
+    // The car parked in front of the town hall; the agent, nearer to us, looks across at it from behind.
+    agentsCar(p, 420, 540, 330);
+    drawPerson(p, cast::agent(), QRectF(570, 190, 170, 500), Pose{.leftArm = 10, .rightArm = 14, .back = true});
 }
 
 void newsBroadcast(QPainter& p) {
