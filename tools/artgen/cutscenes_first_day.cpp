@@ -43,17 +43,45 @@ void lockCloseUp(QPainter& p, QPointF keyhole) {
     p.fillPath(united(hole), QColor(16, 16, 18));
 }
 
+// A sleeve of the agent's coat from off the picture to `hand`, the shirt's cuff, and a fist closed
+// round whatever lies under it across the arm's line (the hammer's handle, the nail).
 void coatArm(QPainter& p, QPointF shoulder, QPointF hand, qreal width) {
+    const QPointF line = hand - shoulder;
+    const qreal length = std::hypot(line.x(), line.y());
+    const QPointF along = line / length;
+    const QPointF wrist = hand - along * (width * 0.55);
     QPainterPath arm;
     arm.moveTo(shoulder);
-    arm.lineTo(hand);
+    arm.lineTo(wrist);
     QPainterPathStroker s;
     s.setWidth(width);
-    s.setCapStyle(Qt::RoundCap);
+    s.setCapStyle(Qt::FlatCap);
     paperShape(p, s.createStroke(arm), cast::agent().outer, 2.0);
+    // The shirt's cuff showing at the end of the sleeve.
+    QPainterPath cuff;
+    cuff.moveTo(wrist);
+    cuff.lineTo(wrist + along * (width * 0.14));
+    QPainterPathStroker c;
+    c.setWidth(width * 0.86);
+    c.setCapStyle(Qt::FlatCap);
+    paperShape(p, c.createStroke(cuff), QColor(236, 234, 226), 0.8);
+    // The fist: a rounded block across the arm, knuckles on top, the thumb wrapped over.
+    p.save();
+    p.translate(hand);
+    p.rotate(std::atan2(along.y(), along.x()) * 180 / 3.14159265);
+    const QColor skin = cast::agent().skin;
     QPainterPath fist;
-    fist.addEllipse(hand, width * 0.55, width * 0.6);
-    paperShape(p, fist, cast::agent().skin, 1.0);
+    fist.addRoundedRect(QRectF(-width * 0.42, -width * 0.5, width * 0.9, width), width * 0.3, width * 0.3);
+    paperShape(p, fist, skin, 1.0);
+    p.setPen(QPen(shade(skin, 0.72), std::max(1.5, width * 0.035), Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = -width * 0.25 + i * width * 0.25;
+        p.drawLine(QPointF(width * 0.2, y), QPointF(width * 0.46, y));
+    }
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-width * 0.3, -width * 0.62, width * 0.55, width * 0.26), width * 0.12, width * 0.12);
+    paperShape(p, thumb, shade(skin, 1.04), 0.6);
+    p.restore();
 }
 
 void impactStar(QPainter& p, QPointF c, qreal r, QColor colour) {
@@ -98,6 +126,9 @@ void hammeringTheNail(QPainter& p) {
     const QPointF keyhole(330, 300);
     lockCloseUp(p, keyhole);
     const QPointF hit = nailAndHammer(p, keyhole, false);
+    // The other hand holds the nail steady, coming in from below.
+    const QPointF pinch = keyhole + (hit - keyhole) * 0.3;
+    coatArm(p, QPointF(pinch.x() - 160, 720), pinch, 52);
     impactStar(p, hit, 46, QColor(255, 240, 170, 220));
     p.save();
     p.setPen(QPen(QColor(255, 255, 255, 170), 4, Qt::SolidLine, Qt::RoundCap));
