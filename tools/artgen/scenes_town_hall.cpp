@@ -154,22 +154,43 @@ void officeRoom(QPainter& p, bool secretOpen) {
     // The bookcase on the left wall, or the secret stairs behind it.
     const QRectF secret = sceneRectF("imgCur39");
     if (secretOpen) {
-        doorway(p, QRectF(secret.left() + 6, secret.top() + 8, secret.width() - 10, secret.height() - 14), QColor(60, 56, 52));
+        // Stone steps going down into the dark, each further one higher up, narrower and dimmer.
+        const QRectF opening(secret.left() + 6, secret.top() + 8, secret.width() - 10, secret.height() - 14);
+        doorway(p, opening, QColor(26, 24, 24));
         p.save();
+        p.setClipRect(opening, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
-        for (int i = 0; i < 6; ++i) {
-            p.setBrush(shade(pal::stone, 0.9 - i * 0.1));
-            p.drawRect(QRectF(secret.left() + 10, secret.bottom() - 30 - i * 26, secret.width() - 18, 10));
+        for (int i = 0; i < 7; ++i) {
+            const qreal inset = i * 3.0;
+            const qreal y = opening.bottom() - 6 - i * 22;
+            p.setBrush(shade(pal::stone, 1.0 - i * 0.12));
+            p.drawRect(QRectF(opening.left() + inset, y - 8, opening.width() - 2 * inset, 8));  // tread
+            p.setBrush(shade(pal::stone, 0.55 - i * 0.06));
+            p.drawRect(QRectF(opening.left() + inset, y, opening.width() - 2 * inset, 14));  // riser
         }
+        glow(p, QPointF(opening.center().x(), opening.top() + 40), 60, QColor(255, 170, 80, 60));
         p.restore();
-        // The bookcase swung out into the room.
+        // The bookcase swung out on its hinge past square: its plain back towards us, the free edge nearer and taller.
+        const QPointF hingeTop(secret.right() - 2, secret.top() + 4);
+        const QPointF hingeBottom(secret.right() - 2, secret.bottom() - 6);
+        const QPointF freeTop(secret.right() + 52, secret.top() - 14);
+        const QPointF freeBottom(secret.right() + 52, secret.bottom() + 22);
         QPainterPath swung;
-        swung.moveTo(secret.right() - 2, secret.top() + 4);
-        swung.lineTo(secret.right() + 46, secret.top() + 30);
-        swung.lineTo(secret.right() + 46, secret.bottom() + 20);
-        swung.lineTo(secret.right() - 2, secret.bottom() - 6);
+        swung.moveTo(hingeTop);
+        swung.lineTo(freeTop);
+        swung.lineTo(freeBottom);
+        swung.lineTo(hingeBottom);
         swung.closeSubpath();
-        paperShape(p, swung, shade(pal::woodDark, 0.8), 1.2);
+        paperShape(p, swung, shade(pal::woodDark, 0.85), 1.4);
+        p.save();
+        p.setPen(QPen(shade(pal::woodDark, 0.6), 1.5));
+        for (int i = 1; i < 4; ++i) {
+            const qreal t = i / 4.0;
+            p.drawLine(hingeTop + (freeTop - hingeTop) * t, hingeBottom + (freeBottom - hingeBottom) * t);
+        }
+        p.setPen(QPen(shade(pal::woodMid, 1.2), 3));
+        p.drawLine(freeTop, freeBottom);  // the lit edge of the case
+        p.restore();
     } else {
         bookshelf(p, secret.adjusted(2, 2, -2, -4), 51);
     }
