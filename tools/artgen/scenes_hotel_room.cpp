@@ -149,7 +149,7 @@ void windowView(QPainter& p, Escape moment) {
     }
     // The line with the nut, let down from the window sill.
     if (moment == Escape::LineLowered || moment == Escape::NutLanded) {
-        const QPointF hand(470, 540);
+        const QPointF hand(494, 494);  // in the right fist
         const QPointF nut = moment == Escape::LineLowered ? QPointF(600, 300) : QPointF(gardener.left() - 6, gardener.top() + 16);
         p.save();
         p.setPen(QPen(QColor(240, 250, 255), 2));
@@ -187,13 +187,26 @@ void windowView(QPainter& p, Escape moment) {
     flowers(p, QRectF(570, 440, 140, 30), 24, 88);
     paperShape(p, flowerBox, QColor(170, 90, 60), 0.8);
     if (moment == Escape::LineLowered || moment == Escape::NutLanded) {
-        for (qreal x : {440.0, 500.0}) {
+        // The agent's forearms over the sill, his fists closed on the line between them.
+        for (qreal x : {426.0, 514.0}) {
+            const qreal lean = x < 470 ? -1 : 1;
             QPainterPath sleeve;
-            sleeve.addRoundedRect(QRectF(x - 20, 540, 44, 80), 16, 16);
-            paperShape(p, sleeve, cast::agent().outer, 1.0);
-            QPainterPath hand;
-            hand.addEllipse(QPointF(x + 2, 536), 18, 16);
-            paperShape(p, hand, cast::agent().skin, 0.6);
+            sleeve.moveTo(x - 22, 522);
+            sleeve.lineTo(x + 22, 522);
+            sleeve.lineTo(x + 30 + lean * 40, 610);
+            sleeve.lineTo(x - 30 + lean * 40, 610);
+            sleeve.closeSubpath();
+            paperShape(p, sleeve, cast::agent().outer, 1.2);
+            QPainterPath cuff;
+            cuff.addRect(QRectF(x - 21, 516, 42, 10));
+            paperShape(p, cuff, QColor(236, 234, 226), 0.5);
+            QPainterPath fist;
+            fist.addRoundedRect(QRectF(x - 22, 490, 44, 30), 11, 11);
+            paperShape(p, fist, cast::agent().skin, 0.8);
+            p.save();
+            p.setPen(QPen(shade(cast::agent().skin, 0.72), 2, Qt::SolidLine, Qt::RoundCap));
+            for (int i = 0; i < 4; ++i) p.drawLine(QPointF(x - 15 + i * 10, 492), QPointF(x - 15 + i * 10, 500));
+            p.restore();
         }
     }
 }
