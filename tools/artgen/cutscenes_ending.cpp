@@ -49,7 +49,8 @@ void stormingTheHall(QPainter& p) {
     squareAtDawn(p);
     agencyVan(p, 120, 580, 240, true);
     for (int i = 0; i < 4; ++i)
-        drawPerson(p, cast::agencyOfficer(), QRectF(320 + i * 60, 280 + (i % 2) * 20, 70, 200), Pose{.leftArm = 40, .rightArm = 70, .back = true});
+        drawPerson(p, cast::agencyOfficer(), QRectF(300 + i * 68, 280 + (i % 2) * 20, 70, 200),
+                   Pose{.leftArm = 26, .rightArm = 34, .leftElbow = 50, .rightElbow = 70, .back = true});
     glow(p, QPointF(120, 440), 120, QColor(80, 140, 255, 90));
 }
 
