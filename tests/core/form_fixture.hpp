@@ -2,6 +2,7 @@
 // into a given state of play, for the core tests of every area.
 #pragma once
 
+#include "../support/temp_dir.hpp"
 #include "app/main_form.hpp"
 #include "ui/recording_platform.hpp"
 #include "ui/virtual_clock.hpp"
@@ -19,26 +20,6 @@
 #include <vector>
 
 namespace kvtest {
-
-// A directory of its own for one test, removed with everything in it afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelnor-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
-        path_ = pattern;
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // The main window as the program starts it: built, FormCreate run, data.dat in a temporary
 // directory. Every picture counts as readable unless listed in platform.missingPictures.

@@ -2,6 +2,7 @@
 // data.dat in a temporary directory, and helpers to use the window as a player does.
 #pragma once
 
+#include "../support/temp_dir.hpp"
 #include "app/component_table.hpp"
 #include "app/main_form.hpp"
 #include "desktop/cursors.hpp"
@@ -24,24 +25,7 @@
 
 namespace kvdesk {
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelnor-desk-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
-        path_ = pattern;
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using kvtest::TempDir;
 
 class DesktopWindow {
 public:
