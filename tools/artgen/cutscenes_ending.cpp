@@ -2,6 +2,7 @@
 // the drive home, the end and the credits.
 #include "catalogue.hpp"
 #include "cutscene_kit.hpp"
+#include "newscast.hpp"
 #include "palette.hpp"
 #include "passage_kit.hpp"
 #include "people.hpp"
@@ -108,30 +109,11 @@ void robotsSeized(QPainter& p) {
 }
 
 void closingNews(QPainter& p) {
-    p.fillRect(QRectF(0, 0, 800, 600), QColor(40, 36, 44));
-    glow(p, QPointF(400, 300), 420, QColor(120, 160, 220, 80));
-    QRectF screen;
-    televisionSet(p, QRectF(70, 40, 660, 500), &screen);
-    QLinearGradient studio(screen.topLeft(), screen.bottomLeft());
-    studio.setColorAt(0, QColor(30, 60, 120));
-    studio.setColorAt(1, QColor(10, 30, 70));
-    p.fillRect(screen, studio);
-    p.save();
-    p.setClipRect(screen);
-    drawPerson(p, cast::newsreader(), QRectF(screen.left() + 40, screen.top() + 40, 200, 620), Pose{.leftArm = 18, .rightArm = 18, .leftElbow = 62, .rightElbow = 62, .smile = true});
-    const QRectF photo(screen.right() - 190, screen.top() + 40, 150, 180);
-    QPainterPath frame;
-    frame.addRect(photo.adjusted(-6, -6, 6, 6));
-    paperShape(p, frame, QColor(240, 240, 240), 0.6);
-    p.fillRect(photo, QColor(170, 180, 190));
-    drawPortrait(p, cast::mayor(), photo, Pose{.frown = true});
-    p.fillRect(QRectF(screen.left(), screen.bottom() - 80, screen.width(), 56), QColor(200, 30, 40));
-    fittedText(p, QRectF(screen.left() + 20, screen.bottom() - 78, screen.width() - 40, 34), QStringLiteral("STAROSTA MLÝNOTRH ZATČEN"),
-               Face::SansBold, QColor(255, 255, 255), Qt::AlignLeft | Qt::AlignVCenter);
-    fittedText(p, QRectF(screen.left() + 20, screen.bottom() - 46, screen.width() - 40, 20),
-               QStringLiteral("Agent překazil spiknutí s jablečnými roboty"), Face::Sans, QColor(255, 230, 230), Qt::AlignLeft | Qt::AlignVCenter);
-    fittedText(p, QRectF(screen.left() + 14, screen.top() + 10, 110, 26), QStringLiteral("ZPRÁVY"), Face::SansBold, QColor(255, 255, 255));
-    p.restore();
+    newscast(p, {.pictured = cast::mayor(),
+                 .pictureMood = Pose{.frown = true},
+                 .readerSmiles = true,
+                 .headline = QStringLiteral("STAROSTA MLÝNOTRH ZATČEN"),
+                 .subline = QStringLiteral("Agent překazil spiknutí s jablečnými roboty")});
 }
 
 void driveHome(QPainter& p) {
