@@ -16,12 +16,7 @@ void TfrmHlavni::FormCreate() {
     lblX->setEnabled(false);
     imgHlavni->setEnabled(false);
     showPicture(pic::uvod);
-    for (ui::Component* button : {&btnZpet, &btnPruzkum, &btnSpojit}) {
-        button->setEnabled(false);
-        button->setVisible(false);
-    }
-    lbPredmety.setEnabled(false);
-    lbPredmety.setVisible(false);
+    setPlayerControls(false);
     for (int n = 1; n <= kHeldPictureCount; ++n) {
         inv(n).setEnabled(false);
         inv(n).setVisible(false);

@@ -166,6 +166,15 @@ bool TfrmHlavni::sequenceRunning() const {
     return Timer.enabled() || TimerX.enabled() || Timer2.enabled();
 }
 
+void TfrmHlavni::setPlayerControls(bool shown) {
+    for (ui::Component* button : {&btnZpet, &btnPruzkum, &btnSpojit}) {
+        button->setEnabled(shown);
+        button->setVisible(shown);
+    }
+    lbPredmety.setEnabled(shown);
+    lbPredmety.setVisible(shown);
+}
+
 void TfrmHlavni::showOverlay(int n, bool shown) {
     cur(n).setEnabled(shown);
     cur(n).setVisible(shown);

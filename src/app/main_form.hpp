@@ -172,6 +172,8 @@ public:
     void setHeld(int flag, std::int32_t value) { state.heldFlags.at(static_cast<std::size_t>(flag)) = value; }
     // True while a cutscene, caption or remark runs (Timer, TimerX or Timer2).
     [[nodiscard]] bool sequenceRunning() const;
+    // Enables and shows, or disables and hides, the three buttons and the inventory list.
+    void setPlayerControls(bool shown);
     // Enables or disables (and with it shows or hides) an overlay hotspot.
     void showOverlay(int n, bool shown);
 

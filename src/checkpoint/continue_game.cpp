@@ -43,12 +43,7 @@ void TfrmHlavni::mmNahratClick() {
         inv(n).setEnabled(true);
     }
     dropHeldItem();
-    for (ui::Component* button : {&btnZpet, &btnPruzkum, &btnSpojit}) {
-        button->setEnabled(true);
-        button->setVisible(true);
-    }
-    lbPredmety.setEnabled(true);
-    lbPredmety.setVisible(true);
+    setPlayerControls(true);
     for (const char* caption : kCheckpointInventory) appendInventoryEntry(caption);
     imgHlavni->setEnabled(true);
     loadHeldPictures(HeldPictureSet::Checkpoint);

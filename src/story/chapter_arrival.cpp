@@ -24,15 +24,6 @@ void stopStoryTimers(app::TfrmHlavni& f) {
     f.Timer2.setEnabled(false);
 }
 
-void showPlayerControls(app::TfrmHlavni& f) {
-    for (ui::Component* button : {&f.btnZpet, &f.btnPruzkum, &f.btnSpojit}) {
-        button->setEnabled(true);
-        button->setVisible(true);
-    }
-    f.lbPredmety.setEnabled(true);
-    f.lbPredmety.setVisible(true);
-}
-
 // The agent's pockets on arrival; appended without counting, the count is set after.
 void packStartingItems(app::TfrmHlavni& f) {
     for (const char* caption : {item::sluzebniPrukaz, item::kreditniKarta, item::zbran, item::zapisnik,
@@ -83,7 +74,7 @@ const Script& arrivalChapter() {
             act([](app::TfrmHlavni& f) { f.state.sceneId = 1; }),
             enableHotspot(1),
             enableHotspot(6),
-            act(showPlayerControls),
+            act([](app::TfrmHlavni& f) { f.setPlayerControls(true); }),
             act(packStartingItems),
         }},
 
