@@ -15,6 +15,18 @@ namespace artgen {
 
 namespace {
 
+// A nut's outline: six corners around the centre, the first turned by `turn` radians.
+QPainterPath hexagon(QPointF centre, qreal radius, qreal turn) {
+    QPainterPath hex;
+    for (int i = 0; i < 6; ++i) {
+        const qreal a = i * 3.14159265 / 3 + turn;
+        const QPointF pt(centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a));
+        if (i == 0) hex.moveTo(pt); else hex.lineTo(pt);
+    }
+    hex.closeSubpath();
+    return hex;
+}
+
 QPainterPath stroke(const QPainterPath& line, qreal width, Qt::PenCapStyle cap = Qt::RoundCap) {
     QPainterPathStroker s;
     s.setWidth(width);
@@ -432,13 +444,7 @@ void fishingLine(QPainter& p, bool withNut, qreal lift) {
     p.drawPath(end);
     p.restore();
     if (withNut) {
-        QPainterPath hex;
-        for (int i = 0; i < 6; ++i) {
-            const qreal a = i * 3.14159265 / 3;
-            const QPointF pt(162 + 20 * std::cos(a), 164 + 20 * std::sin(a));
-            if (i == 0) hex.moveTo(pt); else hex.lineTo(pt);
-        }
-        hex.closeSubpath();
+        const QPainterPath hex = hexagon(QPointF(162, 164), 20, 0);
         QPainterPath inner;
         inner.addEllipse(QPointF(162, 164), 9, 9);
         paperShape(p, hex.subtracted(inner), steel(QPointF(140, 144), QPointF(184, 184)), lift);
@@ -492,13 +498,7 @@ void rod(QPainter& p, qreal lift) {
 }
 
 void nut(QPainter& p, qreal lift) {
-    QPainterPath hex;
-    for (int i = 0; i < 6; ++i) {
-        const qreal a = i * 3.14159265 / 3 + 0.26;
-        const QPointF pt(100 + 70 * std::cos(a), 100 + 70 * std::sin(a));
-        if (i == 0) hex.moveTo(pt); else hex.lineTo(pt);
-    }
-    hex.closeSubpath();
+    const QPainterPath hex = hexagon(QPointF(100, 100), 70, 0.26);
     QPainterPath hole;
     hole.addEllipse(QPointF(100, 100), 32, 32);
     paperShape(p, hex.subtracted(hole), steel(QPointF(40, 40), QPointF(160, 160)), lift);

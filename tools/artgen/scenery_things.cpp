@@ -243,7 +243,10 @@ void window(QPainter& p, const QRectF& f, QColor frameColour, bool lit, bool shu
     paperShape(p, sill, shade(frameColour, 0.9), 0.6);
 }
 
-void door(QPainter& p, const QRectF& f, QColor wood, bool arched, bool glazed, bool open) {
+namespace {
+
+// A door's opening, square or with a round head as wide as the door.
+QPainterPath doorOutline(const QRectF& f, bool arched) {
     QPainterPath outline;
     if (arched) {
         outline.moveTo(f.bottomLeft());
@@ -254,6 +257,13 @@ void door(QPainter& p, const QRectF& f, QColor wood, bool arched, bool glazed, b
     } else {
         outline.addRect(f);
     }
+    return outline;
+}
+
+}  // namespace
+
+void door(QPainter& p, const QRectF& f, QColor wood, bool arched, bool glazed, bool open) {
+    const QPainterPath outline = doorOutline(f, arched);
     // The stone or plaster surround.
     QPainterPath surround = outline;
     QTransform grow;
@@ -299,16 +309,7 @@ void door(QPainter& p, const QRectF& f, QColor wood, bool arched, bool glazed, b
 }
 
 void doorway(QPainter& p, const QRectF& f, QColor inside, bool arched) {
-    QPainterPath outline;
-    if (arched) {
-        outline.moveTo(f.bottomLeft());
-        outline.lineTo(f.left(), f.top() + f.width() / 2);
-        outline.arcTo(QRectF(f.left(), f.top(), f.width(), f.width()), 180, -180);
-        outline.lineTo(f.bottomRight());
-        outline.closeSubpath();
-    } else {
-        outline.addRect(f);
-    }
+    const QPainterPath outline = doorOutline(f, arched);
     QLinearGradient g(f.topLeft(), f.bottomLeft());
     g.setColorAt(0, shade(inside, 0.5));
     g.setColorAt(1, inside);
