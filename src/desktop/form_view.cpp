@@ -89,8 +89,7 @@ bool FormView::event(QEvent* event) {
 
 void FormView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    ui::Component* under = componentAt(point);
-    if (under != nullptr && under->onMouseMove) under->onMouseMove(point.x() - under->rect().left, point.y() - under->rect().top);
+    form_.stack.move(point.x(), point.y());
     if (afterInput) afterInput();
     showCursorAt(point);
 }
@@ -108,7 +107,7 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
     ui::Component* pressed = pressed_;
     pressed_ = nullptr;
     if (under == nullptr || under != pressed || !under->onClick) return;
-    under->onClick();
+    form_.stack.click(point.x(), point.y());
     if (afterInput) afterInput();
     showCursorAt(point);
 }

@@ -1,51 +1,20 @@
 #include "script/session.hpp"
 
-namespace script {
+#include "app/settle.hpp"
 
-namespace {
-constexpr std::int64_t kSettleLimitMs = 30LL * 60 * 1000;
-}
+namespace script {
 
 Session::Session() : form(std::make_unique<app::TfrmHlavni>(clock, platform)) { form->FormCreate(); }
 
-void Session::clickAt(int x, int y) {
-    ui::Component* hit = form->stack.hitTest(x, y);
-    if (hit != nullptr && hit->onClick) hit->onClick();
-}
-
-void Session::moveTo(int x, int y) {
-    ui::Component* hit = form->stack.hitTest(x, y);
-    if (hit != nullptr && hit->onMouseMove) hit->onMouseMove(x - hit->rect().left, y - hit->rect().top);
-}
-
 bool Session::clickComponent(const std::string& name) {
-    ui::Component* target = form->stack.find(name);
+    const ui::Component* target = form->stack.find(name);
     if (target == nullptr) return false;
-    const ui::Rect r = target->rect();
-    const int cx = r.left + r.width / 2;
-    const int cy = r.top + r.height / 2;
-    if (form->stack.hitTest(cx, cy) == target) {
-        clickAt(cx, cy);
-        return true;
-    }
-    for (int y = r.top; y < r.top + r.height; ++y)
-        for (int x = r.left; x < r.left + r.width; ++x)
-            if (form->stack.hitTest(x, y) == target) {
-                clickAt(x, y);
-                return true;
-            }
-    clickAt(cx, cy);  // disabled or covered: whatever lies there gets the click
+    const ui::Point point = form->stack.aimPoint(*target);
+    form->stack.click(point.x, point.y);
     return true;
 }
 
-void Session::settle() {
-    const std::int64_t limit = clock.now() + kSettleLimitMs;
-    while (form->sequenceRunning() && clock.now() < limit) {
-        const std::int64_t wait = clock.untilNextTick();
-        if (wait < 0) break;
-        clock.advance(std::min(wait, limit - clock.now()));
-    }
-}
+void Session::settle() { app::settle(*form, clock); }
 
 std::optional<int> Session::entry(const Action& action) const {
     const ui::SortedList& list = form->lbPredmety;
@@ -72,8 +41,8 @@ void Session::execute(const Action& a) {
         case ActionKind::Sound: ui::Menu::click(*f.mmZvuky); break;
         case ActionKind::Controls: ui::Menu::click(*f.mmOvladani); break;
         case ActionKind::About: ui::Menu::click(*f.mmOprogramu); break;
-        case ActionKind::Move: moveTo(a.x, a.y); break;
-        case ActionKind::ClickAt: clickAt(a.x, a.y); break;
+        case ActionKind::Move: f.stack.move(a.x, a.y); break;
+        case ActionKind::ClickAt: f.stack.click(a.x, a.y); break;
         case ActionKind::ClickName: clickComponent(a.word); break;
         case ActionKind::Select: {
             const std::optional<int> p = entry(a);

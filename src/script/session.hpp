@@ -20,7 +20,7 @@ public:
 
     // Clicks where a player would click the named component; false if there is none.
     bool clickComponent(const std::string& name);
-    // Advances until Timer, TimerX and Timer2 have all stopped, at most 30 minutes.
+    // Lets the clock run until the player has control (app::settle).
     void settle();
 
     ui::VirtualClock clock;
@@ -31,8 +31,6 @@ public:
     std::size_t messagesReported = 0;
 
 private:
-    void clickAt(int x, int y);
-    void moveTo(int x, int y);
     std::optional<int> entry(const Action& action) const;
 };
 

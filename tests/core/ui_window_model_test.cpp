@@ -38,6 +38,51 @@ TEST(HitTest, RectanglesAreHalfOpen) {
     EXPECT_EQ(stack.hitTest(9, 20), nullptr);
 }
 
+TEST(InputPath, ClickAndMoveReachOnlyTheComponentTheHitTestNames) {
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack(changes);
+    ui::Component& low = stack.add("low", ui::ComponentKind::Hotspot, {10, 10, 100, 100});
+    ui::Component& high = stack.add("high", ui::ComponentKind::Hotspot, {50, 50, 100, 100});
+    std::vector<std::string> got;
+    low.onClick = [&] { got.push_back("low click"); };
+    high.onClick = [&] { got.push_back("high click"); };
+    high.onMouseMove = [&](int x, int y) { got.push_back("high move " + std::to_string(x) + " " + std::to_string(y)); };
+    EXPECT_EQ(stack.click(60, 70), &high);
+    EXPECT_EQ(stack.move(60, 70), &high);
+    EXPECT_EQ(stack.move(20, 20), &low);  // no move handler: nothing runs, the component is still named
+    high.setEnabled(false);
+    EXPECT_EQ(stack.click(60, 70), &low);
+    EXPECT_EQ(stack.click(500, 500), nullptr);
+    EXPECT_EQ(got, (std::vector<std::string>{"high click", "high move 10 20", "low click"}));
+}
+
+TEST(InputPath, ACoveredCentreMovesToTheFirstPointTheComponentOwnsRowByRow) {
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack(changes);
+    ui::Component& low = stack.add("low", ui::ComponentKind::Hotspot, {10, 10, 100, 100});
+    stack.add("high", ui::ComponentKind::Hotspot, {10, 10, 60, 100});  // covers the centre and the left
+    const std::optional<ui::Point> point = stack.clickablePoint(low);
+    ASSERT_TRUE(point);
+    EXPECT_EQ(*point, (ui::Point{70, 10}));
+    EXPECT_EQ(stack.aimPoint(low), (ui::Point{70, 10}));
+}
+
+TEST(InputPath, AHiddenDisabledOrWhollyCoveredComponentHasNoClickablePointAndIsAimedAtItsCentre) {
+    ui::ChangeCounter changes;
+    ui::ComponentStack stack(changes);
+    ui::Component& c = stack.add("c", ui::ComponentKind::Hotspot, {10, 20, 30, 40});
+    ui::Component& cover = stack.add("cover", ui::ComponentKind::Shield, {0, 0, 100, 100});
+    EXPECT_FALSE(stack.clickablePoint(c));
+    EXPECT_EQ(stack.aimPoint(c), (ui::Point{25, 40}));
+    cover.setEnabled(false);
+    EXPECT_EQ(stack.clickablePoint(c), (ui::Point{25, 40}));
+    c.setVisible(false);
+    EXPECT_FALSE(stack.clickablePoint(c));
+    c.setVisible(true);
+    c.setEnabled(false);
+    EXPECT_FALSE(stack.clickablePoint(c));
+}
+
 struct Ticks {
     std::vector<std::string> log;
 };

@@ -1,7 +1,6 @@
 #include "bench/click_replay.hpp"
 
 #include "app/component_table.hpp"
-#include "bench/click_point.hpp"
 #include "bench/picture_widget.hpp"
 #include "bench/scenario_file.hpp"
 #include "bench/work_directory.hpp"
@@ -115,9 +114,10 @@ private:
         switch (action.kind) {
             case script::ActionKind::ClickAt: return inView(QPoint(action.x, action.y));
             case script::ActionKind::ClickName: {
-                const std::optional<Point> point = clickPointOf(form.stack, action.word);
-                if (!point) return std::nullopt;
-                return inView(QPoint(point->x, point->y));
+                const ui::Component* target = form.stack.find(action.word);
+                if (target == nullptr) return std::nullopt;
+                const ui::Point point = form.stack.aimPoint(*target);
+                return inView(QPoint(point.x, point.y));
             }
             case script::ActionKind::Button: {
                 ui::Component& model = action.word == "Zpět"      ? form.btnZpet

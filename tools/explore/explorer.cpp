@@ -1,7 +1,8 @@
 #include "explore/explorer.hpp"
 
 #include "app/main_form.hpp"
-#include "explore/silent_platform.hpp"
+#include "app/settle.hpp"
+#include "ui/silent_platform.hpp"
 #include "ui/virtual_clock.hpp"
 
 #include <algorithm>
@@ -15,40 +16,22 @@ namespace explore {
 namespace {
 
 constexpr int kEndTick = 740;
-constexpr std::int64_t kSettleLimitMs = 30LL * 60 * 1000;
 // What a player waits for the countdown to run out; the scripts write it as one wait.
 constexpr const char* kRunOut = "wait 17000";
 
-// One game on a virtual clock; it never touches the disk (the checkpoint path cannot exist).
+// One game on a virtual clock; it never touches the disk.
 class Game {
 public:
     Game() : form(clock, platform) {
-        form.checkpointPath = "/nonexistent-kvelnor-dir/data.dat";
+        form.checkpointPath = app::kNoCheckpointPath;
         form.FormCreate();
     }
 
-    // Advances until the cutscene, caption and remark timers have all stopped.
-    void settle() {
-        const std::int64_t limit = clock.now() + kSettleLimitMs;
-        while (form.sequenceRunning() && clock.now() < limit) {
-            const std::int64_t wait = clock.untilNextTick();
-            if (wait < 0) break;
-            clock.advance(wait);
-        }
-    }
-
-    void runOutCountdown() {
-        const std::int64_t limit = clock.now() + kSettleLimitMs;
-        while (form.TimerDead.enabled() && clock.now() < limit) {
-            const std::int64_t wait = clock.untilNextTick();
-            if (wait < 0) break;
-            clock.advance(wait);
-        }
-        settle();
-    }
+    void settle() { app::settle(form, clock); }
+    void runOutCountdown() { app::runOutCountdown(form, clock); }
 
     ui::VirtualClock clock;
-    SilentPlatform platform;
+    ui::SilentPlatform platform;
     app::TfrmHlavni form;
 };
 
@@ -57,18 +40,6 @@ struct Candidate {
     std::function<void(Game&)> run;
 };
 
-// A point of the component that the hit test gives to it, if any.
-bool clickablePoint(const app::TfrmHlavni& form, const ui::Component& c, int& x, int& y) {
-    const ui::Rect r = c.rect();
-    x = r.left + r.width / 2;
-    y = r.top + r.height / 2;
-    if (form.stack.hitTest(x, y) == &c) return true;
-    for (y = r.top; y < r.top + r.height; ++y)
-        for (x = r.left; x < r.left + r.width; ++x)
-            if (form.stack.hitTest(x, y) == &c) return true;
-    return false;
-}
-
 bool isSpot(const std::string& name) { return name.rfind("imgCur", 0) == 0 || name.rfind("imgMap", 0) == 0; }
 
 std::vector<Candidate> candidates(const app::TfrmHlavni& form) {
@@ -76,13 +47,10 @@ std::vector<Candidate> candidates(const app::TfrmHlavni& form) {
     for (const auto& owned : form.stack.all()) {
         const ui::Component& c = *owned;
         if (!isSpot(c.name()) || !c.enabled() || !c.visible()) continue;
-        int x = 0;
-        int y = 0;
-        if (!clickablePoint(form, c, x, y)) continue;
-        out.push_back({"click " + std::to_string(x) + " " + std::to_string(y) + "  # " + c.name(), [x, y](Game& g) {
-                           ui::Component* hit = g.form.stack.hitTest(x, y);
-                           if (hit != nullptr && hit->onClick) hit->onClick();
-                       }});
+        const std::optional<ui::Point> point = form.stack.clickablePoint(c);
+        if (!point) continue;
+        out.push_back({"click " + std::to_string(point->x) + " " + std::to_string(point->y) + "  # " + c.name(),
+                       [p = *point](Game& g) { g.form.stack.click(p.x, p.y); }});
     }
     const ui::SortedList& list = form.lbPredmety;
     if (list.enabled() && list.visible()) {

@@ -2,7 +2,8 @@
 
 #include "app/component_table.hpp"
 #include "app/main_form.hpp"
-#include "explore/silent_platform.hpp"
+#include "app/settle.hpp"
+#include "ui/silent_platform.hpp"
 #include "ui/virtual_clock.hpp"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ constexpr std::size_t kHistory = 40;
 class Player {
 public:
     explicit Player(std::uint64_t seed) : rng_(seed), form_(clock_, platform_) {
-        form_.checkpointPath = "/nonexistent-kvelnor-dir/data.dat";
+        form_.checkpointPath = app::kNoCheckpointPath;
         form_.FormCreate();
         // Průzkum raises the shield until Zpět, also with an empty hand.
         auto examine = form_.btnPruzkum.onClick;
@@ -54,8 +55,7 @@ public:
             const int x = pick(112, 911);
             const int y = pick(0, 599);
             what << "move " << x << " " << y;
-            if (ui::Component* hit = form_.stack.hitTest(x, y); hit != nullptr && hit->onMouseMove)
-                hit->onMouseMove(x - hit->rect().left, y - hit->rect().top);
+            form_.stack.move(x, y);
         } else if (kind < 68) {
             const int count = form_.lbPredmety.count();
             const int p = pick(-1, count + 1);
@@ -123,7 +123,7 @@ private:
             return;
         }
         if (inside(app::kPanelRect, x, y)) return;
-        if (ui::Component* hit = form_.stack.hitTest(x, y); hit != nullptr && hit->onClick) hit->onClick();
+        form_.stack.click(x, y);
     }
 
     static void press(ui::Component& b) {
@@ -163,7 +163,7 @@ private:
 
     std::mt19937_64 rng_;
     ui::VirtualClock clock_;
-    explore::SilentPlatform platform_;
+    ui::SilentPlatform platform_;
     app::TfrmHlavni form_;
     bool examining_ = false;
 };

@@ -3,15 +3,15 @@
 
 #include "ui/platform.hpp"
 
-namespace explore {
+namespace ui {
 
-class SilentPlatform final : public ui::Platform {
+class SilentPlatform final : public Platform {
 public:
     bool loadPicture(const std::string&) override { return true; }
     bool playSound(const std::string&) override { return true; }
     void inform(const std::string&) override { ++messages; }
     bool ask(const std::string&, const std::string&) override { return answer; }
-    void showWindow(ui::InfoWindow) override {}
+    void showWindow(InfoWindow) override {}
     void quit() override { quitRequested = true; }
 
     bool answer = true;
@@ -19,4 +19,4 @@ public:
     bool quitRequested = false;
 };
 
-}  // namespace explore
+}  // namespace ui
