@@ -1,5 +1,7 @@
 #include "ui/virtual_clock.hpp"
 
+#include <algorithm>
+
 namespace ui {
 
 void VirtualClock::add(Timer& timer) {
@@ -16,11 +18,13 @@ void VirtualClock::restart(Timer& timer) {
     if (Slot* s = slotOf(timer)) s->due = now_ + timer.interval();
 }
 
+std::int64_t VirtualClock::firesAt(const Slot& slot) const { return std::max(slot.due, now_); }
+
 VirtualClock::Slot* VirtualClock::nextDue(std::int64_t limit) {
     Slot* best = nullptr;
     for (auto& s : slots_) {
-        if (!s.timer->enabled() || s.due > limit) continue;
-        if (best == nullptr || s.due < best->due) best = &s;
+        if (!s.timer->enabled() || firesAt(s) > limit) continue;
+        if (best == nullptr || firesAt(s) < firesAt(*best)) best = &s;
     }
     return best;
 }
@@ -30,7 +34,7 @@ void VirtualClock::advance(std::int64_t ms) {
     while (suspended_ == 0) {
         Slot* s = nextDue(target);
         if (s == nullptr) break;
-        now_ = s->due;
+        now_ = firesAt(*s);
         // The next wait starts now, so a handler that restarts the timer overrides it.
         s->due = now_ + s->timer->interval();
         s->timer->fire();

@@ -14,7 +14,8 @@ public:
     void restart(Timer& timer) override;
 
     // Fires every tick due within the next ms milliseconds in time order; ties go to the
-    // timer created first. A handler that restarts a timer moves its next tick.
+    // timer created first. A handler that restarts a timer moves its next tick. Time never
+    // runs backwards: a tick that fell due while the clock was held comes once, late, now.
     void advance(std::int64_t ms);
     // Advances to the next due tick and fires it; false when no timer runs.
     bool step();
@@ -23,7 +24,9 @@ public:
 
     [[nodiscard]] std::int64_t now() const { return now_; }
 
-    // While suspended no tick fires; ticks that fell due are delivered after resume.
+    // While suspended (a box is open) no tick fires. As in the desktop, each timer that fell due
+    // meanwhile keeps one tick waiting, delivered at the next advance after the outermost resume
+    // in timer creation order; its following tick comes one interval after that late one.
     void suspend() { ++suspended_; }
     void resume() {
         if (suspended_ > 0) --suspended_;
@@ -34,6 +37,8 @@ private:
         Timer* timer;
         std::int64_t due;
     };
+    // When the slot's tick comes: when it is due, or now for one that fell due while held.
+    [[nodiscard]] std::int64_t firesAt(const Slot& slot) const;
     Slot* nextDue(std::int64_t limit);
     Slot* slotOf(Timer& timer);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -147,18 +149,61 @@ TEST(VirtualClock, StoppedTimerNeverFiresAndRestartWaitsAFullInterval) {
     EXPECT_EQ(ticks, 2);
 }
 
-TEST(VirtualClock, SuspendedTicksAreDelayedNotLost) {
+TEST(VirtualClock, AfterABoxEachTimerThatFellDueTicksOnceLateAndTimeNeverRunsBack) {
     ui::VirtualClock clock;
-    ui::Timer timer("t", 100, clock);
+    ui::Timer story("Timer", 100, clock);
+    ui::Timer caption("TimerX", 30, clock);
+    ui::Timer countdown("TimerDead", 1000, clock);  // not due while the box is open
+    std::vector<std::string> log;
+    std::vector<std::int64_t> times;
+    auto record = [&](const char* name) {
+        log.emplace_back(name);
+        times.push_back(clock.now());
+    };
+    story.onTimer = [&] { record("Timer"); };
+    caption.onTimer = [&] { record("TimerX"); };
+    countdown.onTimer = [&] { record("TimerDead"); };
+    story.setEnabled(true);
+    caption.setEnabled(true);
+    countdown.setEnabled(true);
+
+    clock.suspend();  // a box opens: two story ticks and eight caption ticks fall due
+    clock.advance(250);
+    EXPECT_TRUE(log.empty());
+    clock.resume();
+    clock.advance(0);
+    // One late tick each, at the moment the box closed, in timer creation order.
+    EXPECT_EQ(log, (std::vector<std::string>{"Timer", "TimerX"}));
+    EXPECT_EQ(times, (std::vector<std::int64_t>{250, 250}));
+
+    // Each next tick comes one interval after its late one; the countdown keeps its own pace.
+    log.clear();
+    times.clear();
+    clock.advance(1000);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Timer"), 10);    // 350 … 1250
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TimerX"), 33);   // 280 … 1240
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TimerDead"), 1);  // 1000
+    EXPECT_TRUE(std::is_sorted(times.begin(), times.end()));
+    EXPECT_EQ(times.front(), 280);
+    EXPECT_EQ(clock.now(), 1250);
+}
+
+TEST(VirtualClock, NestedBoxesAndATimerStoppedMeanwhileGiveNoLateTick) {
+    ui::VirtualClock clock;
+    ui::Timer timer("Timer2", 100, clock);
     int ticks = 0;
     timer.onTimer = [&] { ++ticks; };
     timer.setEnabled(true);
     clock.suspend();
-    clock.advance(250);
-    EXPECT_EQ(ticks, 0);
+    clock.suspend();
+    clock.advance(300);
     clock.resume();
     clock.advance(0);
-    EXPECT_GE(ticks, 1);
+    EXPECT_EQ(ticks, 0);  // the outer box is still open
+    timer.setEnabled(false);
+    clock.resume();
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 0);
 }
 
 TEST(Menu, RadioGroupKeepsExactlyOneChecked) {
