@@ -36,9 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # The Qt libraries come from the program's own links (dpkg-shlibdeps); the window system
-# plugins are loaded at run time and so are named here.
+# plugins and Qt's Czech translation (the boxes' buttons) are loaded at run time and so are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

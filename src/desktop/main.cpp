@@ -1,4 +1,5 @@
 // kvelnor: the game in its desktop window.
+#include "desktop/czech_language.hpp"
 #include "desktop/game.hpp"
 #include "desktop/game_directory.hpp"
 #include "desktop/game_icon.hpp"
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::kApplicationTitle);
+    desktop::useCzech(application);
     QApplication::setWindowIcon(desktop::gameIcon());
     const QString installedData = QApplication::applicationDirPath() + QStringLiteral("/" KVELNOR_DATA_FROM_PROGRAM);
     // The installed launcher always plays in the player's own directory, wherever it is started.

@@ -3,41 +3,22 @@
 #include "desktop/qt_clock.hpp"
 #include "desktop/qt_platform.hpp"
 #include "desktop/sound_player.hpp"
+#include "modal_box.hpp"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
 
 constexpr int kTickMs = 10;
-constexpr int kPatienceMs = 5000;
 
-// Waits in the event loop until the condition holds (or a generous limit passes).
-bool waitFor(const std::function<bool()>& condition) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!condition() && waited.elapsed() < kPatienceMs) QTest::qWait(5);
-    return condition();
-}
-
-// Once the next box is open, runs whileOpen and then presses a button of the box.
-void answerNextBox(QMessageBox::StandardButton button, const std::function<void()>& whileOpen = {}) {
-    QTimer::singleShot(0, [button, whileOpen] {
-        waitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; });
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        if (whileOpen) whileOpen();
-        box->button(button)->click();
-    });
-}
+using kvdesk::answerNextBox;
+using kvdesk::waitFor;
 
 struct QtClockTest : ::testing::Test {
     desktop::QtClock clock;

@@ -44,7 +44,7 @@ for path in ./usr/bin/kvelnor ./usr/share/kvelnor/data/Uvod.bmp ./usr/share/appl
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 
@@ -74,6 +74,7 @@ start_from_menu() {
   local status=$?
   # Still running when the time was up: it started and did not fail.
   [ "$status" -eq 124 ] || { cat "$work/game.log"; fail "the installed game ended with $status instead of running"; }
+  ! grep -q qtbase_cs "$work/game.log" || { cat "$work/game.log"; fail "the installed game found no Czech Qt texts"; }
 }
 
 check_player_directory() {
