@@ -24,13 +24,14 @@ bool linkData(const QString& directory, const QString& installedData) {
     return QFile::link(target, link);
 }
 
-void writeFirstCheckpoint(const QString& directory) {
+}  // namespace
+
+void makeFirstCheckpoint(const QString& directory) {
     QFile checkpoint(directory + QStringLiteral("/data.dat"));
     if (checkpoint.exists()) return;
+    // NewOnly: a file that appeared meanwhile is not overwritten either.
     if (checkpoint.open(QIODevice::WriteOnly | QIODevice::NewOnly)) checkpoint.write(kNoCheckpoint);
 }
-
-}  // namespace
 
 QString playerDirectory() {
     const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -42,7 +43,7 @@ bool enterPlayerDirectory(const QString& installedData) {
     if (home.isEmpty() || !QDir().mkpath(home)) return false;
     // Without its data the game still starts and names what it misses; so the directory is entered.
     linkData(home, installedData);
-    writeFirstCheckpoint(home);
+    makeFirstCheckpoint(home);
     return QDir::setCurrent(home);
 }
 

@@ -7,10 +7,17 @@ namespace desktop {
 
 // The command-line word of the installed launcher: always play in the player's own directory.
 inline constexpr const char* kPlayerDirectoryOption = "--player-directory";
+// The command-line word of the play command (scripts/play.sh): play where a start by hand plays,
+// and give that directory a first checkpoint file as the player's own directory gets.
+inline constexpr const char* kFirstCheckpointOption = "--first-checkpoint";
 
 // The player's own directory of the installed game: $XDG_DATA_HOME/kvelnor, by default
 // ~/.local/share/kvelnor.
 QString playerDirectory();
+
+// Writes a data.dat holding 0 into directory when it has none, so that start-up finds a checkpoint
+// file that offers nothing instead of naming a missing file. An existing data.dat is never touched.
+void makeFirstCheckpoint(const QString& directory);
 
 // Moves to the player's own directory, making it on the first start: data/ linked to the
 // installed pictures and sounds found at installedData (a stale link is replaced), and a data.dat

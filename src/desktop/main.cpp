@@ -5,6 +5,7 @@
 #include "desktop/game_icon.hpp"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -12,11 +13,14 @@ int main(int argc, char** argv) {
     desktop::useCzech(application);
     QApplication::setWindowIcon(desktop::gameIcon());
     const QString installedData = QApplication::applicationDirPath() + QStringLiteral("/" KVELNOR_DATA_FROM_PROGRAM);
+    const QStringList arguments = QApplication::arguments();
     // The installed launcher always plays in the player's own directory, wherever it is started.
-    if (QApplication::arguments().contains(QString::fromLatin1(desktop::kPlayerDirectoryOption)))
+    if (arguments.contains(QString::fromLatin1(desktop::kPlayerDirectoryOption)))
         desktop::enterPlayerDirectory(installedData);
     else
         desktop::enterGameDirectory(installedData);
+    if (arguments.contains(QString::fromLatin1(desktop::kFirstCheckpointOption)))
+        desktop::makeFirstCheckpoint(QDir::currentPath());
     desktop::Game game;
     game.start();
     return QApplication::exec();
