@@ -29,7 +29,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "== building the package"
+echo "== building the package after a build of the game alone (scripts/play.sh builds no icon or manual page)"
+rm -f "$build_dir/src/desktop/kvelnor.png" "$build_dir/kvelnor.6.gz"
 "$cpack" -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack could not build the package"; }
 debs=("$work"/package/kvelnor_*.deb)
