@@ -63,8 +63,8 @@ const Script& arrivalChapter() {
         {.from = 4, .to = 7, .steps = {picture(pic::story2)}},
         {.from = 8, .to = 10, .steps = {picture(pic::story3)}},
         {.from = 11, .to = 21, .steps = {picture(pic::tv),
-            line("Už dva dny se pohřešuje inženýr z obce Mlýnotrhy, který v cizině vyvíjel chemické zbraně.\n"
-                 "Do pátrání se zapojila i zpravodajská agentura, která se obává zneužití jeho znalostí.")}},
+            line("Již dva dny je pohřešován inženýr z obce Mlýnotrhy, který v cizině vyvíjel chemické zbraně.\n"
+                 "Do pátrání se zapojila i zpravodajská služba, která se obává zneužití jeho znalostí.")}},
         // The arrival on the square: the first location caption, the controls and the pockets.
         {.from = 21, .to = 21, .steps = {
             picture(pic::namesti1),
@@ -80,7 +80,7 @@ const Script& arrivalChapter() {
 
         // The mayor, first meeting: started at 22 by imgCur5.
         {.from = 22, .to = 31, .steps = {line(say(kAgent,
-            "Dobrý den, jsem Kovář, agent zpravodajské agentury. Vyšetřuji zmizení inženýra Horáka."))}},
+            "Dobrý den, jsem Kovář, agent zpravodajské služby. Vyšetřuji zmizení inženýra Horáka."))}},
         {.from = 32, .to = 36, .steps = {line(say(kMayor, "To by mohl říct každý."))}},
         {.from = 37, .to = 37, .steps = {clearLine(), setStage(1), pause()}},
 
@@ -114,7 +114,7 @@ const Script& arrivalChapter() {
         {.from = 103, .to = 107, .steps = {line(say(kReceptionist, "Takže zaplatíte, až budete odjíždět."))}},
         {.from = 108, .to = 112, .steps = {line(say(kAgent,
             "Samozřejmě. Mám kreditní kartu, nemusíte mít obavy."))}},
-        {.from = 113, .to = 117, .steps = {line(say(kReceptionist, "Dobře. Tady máte klíč od pokoje číslo 3."))}},
+        {.from = 113, .to = 117, .steps = {line(say(kReceptionist, "Dobře. Tady máte klíč od pokoje číslo tři."))}},
         {.from = 118, .to = 122, .steps = {line(say(kAgent, "Děkuji. Zatím na shledanou."))}},
         // (tick 123: no entry, the thanks stay one more beat)
         {.from = 124, .to = 125, .steps = {line(say(kReceptionist, "Na shledanou."))}},

@@ -62,7 +62,7 @@ const Script& firstDayChapter() {
         {.from = 181, .to = 184, .steps = {line(say(kAgent, "Tak tu si vezmu."))}},
         {.from = 185, .to = 189, .steps = {
             sound(snd::kasa, &app::GameState::tillSoundPlayed),
-            line(say(kShopAssistant, "Tady ji máte. Stojí 50 korun.")),
+            line(say(kShopAssistant, "Tady ji máte. Bude to padesát korun.")),
             tillShows("5", "0"),
         }},
         {.from = 190, .to = 192, .steps = {line(say(kAgent, "Děkuji, na shledanou."))}},
@@ -81,7 +81,7 @@ const Script& firstDayChapter() {
         {.from = 201, .to = 204, .steps = {line(say(kAgent, "Dobrý den, mohl bych se tu trochu rozhlédnout?"))}},
         {.from = 205, .to = 209, .steps = {line(say(kMaintenanceMan, "A proč? Tohle není žádné muzeum."))}},
         {.from = 210, .to = 215, .steps = {line(say(kAgent,
-            "Jsem Kovář, agent zpravodajské agentury, a vyšetřuji zmizení inženýra Horáka."))}},
+            "Jsem Kovář, agent zpravodajské služby, a vyšetřuji zmizení inženýra Horáka."))}},
         {.from = 216, .to = 219, .steps = {line(say(kMaintenanceMan, "To bych o sobě mohl říct taky."))}},
         {.from = 220, .to = 220, .steps = {clearLine(), pause(), setStage(9)}},
 
@@ -123,7 +123,7 @@ const Script& firstDayChapter() {
         {.from = 260, .to = 262, .steps = {line(say(kAgent, "Tak jsem to opravil."))}},
         {.from = 263, .to = 265, .steps = {line(say(kMaintenanceMan, "Díky. Tak se tu klidně rozhlédněte."))}},
         {.from = 266, .to = 269, .steps = {line(say(kAgent,
-            "Proč vlastně takové malé městečko potřebuje elektrárnu?"))}},
+            "Proč vlastně taková malá vesnice potřebuje elektrárnu?"))}},
         {.from = 270, .to = 274, .steps = {line(say(kMaintenanceMan, "Hlavně kvůli továrně."))}},
         {.from = 275, .to = 278, .steps = {line(say(kAgent, "Vy tu máte továrnu?"))}},
         {.from = 279, .to = 284, .steps = {line(say(kMaintenanceMan,
@@ -136,7 +136,7 @@ const Script& firstDayChapter() {
 
         // The factory: resumed by the map journey there.
         {.from = 291, .to = 296, .steps = {line(say(aside(kAgent),
-            "Tak tohle je ta továrna. Měl bych se podívat dovnitř."))}},
+            "Tak tohle je ta továrna. Mrknu se dovnitř."))}},
         // (tick 297: no entry)
         {.from = 298, .to = 298, .steps = {clearLine(), pause(), setStage(19)}},
 
@@ -165,7 +165,7 @@ const Script& firstDayChapter() {
         {.from = 356, .to = 362, .steps = {line(say(kAgent,
             "Ne. Jsem Kovář a vyšetřuji zmizení inženýra Horáka. Nevíte o něm něco?"))}},
         {.from = 363, .to = 371, .steps = {line(say(kDrinker1,
-            "Horáka znám od malička, je to dobrý chlap. Před pár lety odjel do ciziny\n"
+            "Horáka znám odmalička, je to dobrý chlap. Před pár lety odjel do ciziny\n"
             "dělat na zbraních, loni se vrátil a občas sem chodil do hospody."))}},
         {.from = 372, .to = 377, .steps = {line(say(kDrinker2,
             "To je pravda, hrával s námi karty. Doufám, že se najde živý, ještě nám dluží peníze."))}},

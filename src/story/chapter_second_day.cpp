@@ -13,7 +13,7 @@ const Script& secondDayChapter() {
         // The newspaper: started at 412 by imgCur16 at storyStage 24.
         {.from = 413, .to = 417, .steps = {line(say(kAgent, "Dobré ráno. Vezmu si noviny."))}},
         {.from = 418, .to = 422, .steps = {
-            line(say(kShopAssistant, "Dobré ráno. Tady jsou, stojí 10 korun.")),
+            line(say(kShopAssistant, "Dobré ráno. Tady jsou, dělá to deset korun.")),
             sound(snd::kasa, &app::GameState::tillSoundPlayed),
             tillShows("1", "0"),
         }},
@@ -26,7 +26,7 @@ const Script& secondDayChapter() {
 
         // The director again: started at 426 by imgCur28 once the newspaper is read.
         {.from = 427, .to = 432, .steps = {line(say(kAgent,
-            "Slyšel jste o tom vybuchujícím štrúdlu a o té paní s džusem?"))}},
+            "Slyšel jste o tom štrúdlu, co vybuchl, a o té paní, co se otrávila džusem?"))}},
         {.from = 433, .to = 438, .steps = {line(say(kDirector,
             "Ano, ale to zboží nebylo od nás. Byla tu policie a nic nenašla."))}},
         {.from = 439, .to = 443, .steps = {line(say(kAgent, "I tak bych se tu raději porozhlédl."))}},
@@ -50,9 +50,9 @@ const Script& secondDayChapter() {
 
         // The madman: started at 471 by imgCur35.
         {.from = 472, .to = 476, .steps = {line(say(kAgent, "Dobrý den. Můžu si s vámi o něčem promluvit?"))}},
-        {.from = 477, .to = 479, .steps = {line(say(kMadman, "Mmm... ehh... brrr..."))}},
+        {.from = 477, .to = 479, .steps = {line(say(kMadman, "Mmm… eee… brrr…"))}},
         {.from = 480, .to = 484, .steps = {line(say(kAgent, "Nevíte něco o té studni na náměstí?"))}},
-        {.from = 485, .to = 486, .steps = {line(say(kMadman, "Hmm."))}},
+        {.from = 485, .to = 486, .steps = {line(say(kMadman, "Hm."))}},
         {.from = 487, .to = 490, .steps = {line(say(kAgent, "Tak mi to povězte."))}},
         {.from = 491, .to = 495, .steps = {line(say(kMadman,
             "Blázen párkrát viděl, jak do ní lidé házejí jablka."))}},
@@ -117,7 +117,7 @@ const Script& secondDayChapter() {
         // The engineer: started at 576 by imgCur44.
         {.from = 577, .to = 579, .steps = {line(say(kAgent, "Vy musíte být ten pohřešovaný inženýr Horák."))}},
         {.from = 580, .to = 582, .steps = {line(say(kEngineer, "Ano, to jsem já."))}},
-        {.from = 583, .to = 585, .steps = {line(say(kAgent, "Jsem Kovář, agent zpravodajské agentury."))}},
+        {.from = 583, .to = 585, .steps = {line(say(kAgent, "Jsem Kovář, agent zpravodajské služby."))}},
         {.from = 586, .to = 590, .steps = {line(say(kEngineer, "To je ale úleva! Jak jste mě našel?"))}},
         {.from = 591, .to = 594, .steps = {line(say(kAgent, "To je dlouhý příběh. Co tady děláte?"))}},
         {.from = 595, .to = 601, .steps = {line(say(kEngineer,
@@ -126,19 +126,19 @@ const Script& secondDayChapter() {
         {.from = 602, .to = 605, .steps = {line(say(kAgent,
             "Takže ten vybuchující štrúdl a ten leptavý džus pocházejí odsud?"))}},
         {.from = 606, .to = 611, .steps = {line(say(kEngineer,
-            "Určitě. Starosta chtěl chemické zbraně z jablek. Pár bomb jsem mu sestrojil,\n"
+            "Přesně tak. Starosta chtěl chemické zbraně z jablek. Pár bomb jsem mu sestrojil,\n"
             "ale udělal jsem je tak slabé, aby nikoho nezabily."))}},
         {.from = 612, .to = 614, .steps = {line(say(kAgent, "Takže za tím vším stojí starosta."))}},
         {.from = 615, .to = 619, .steps = {line(say(kEngineer,
             "Nejen on, pomáhá mu skoro celá vesnice. Už má armádu robotů a sklady zbraní."))}},
-        {.from = 620, .to = 622, .steps = {line(say(kAgent, "Tak to je tedy něco."))}},
+        {.from = 620, .to = 622, .steps = {line(say(kAgent, "No teda, to je síla."))}},
         {.from = 623, .to = 625, .steps = {line(say(kEngineer, "Kroky! Rychle se schovejte tamhle do skříně."))}},
         {.from = 626, .to = 626, .steps = {picture(pic::story11), clearLine()}},
-        {.from = 627, .to = 629, .steps = {line(say(kMayor, "Zatracený Horáku, ty tvoje bomby nefungují!"))}},
-        {.from = 630, .to = 634, .steps = {line(say(kEngineer, "Fungují, jenže zabily by nanejvýš hmyz."))}},
+        {.from = 627, .to = 629, .steps = {line(say(kMayor, "Horáku, ty tvoje zatracené bomby nefungují!"))}},
+        {.from = 630, .to = 634, .steps = {line(say(kEngineer, "Fungují, jenže by zabily leda tak hmyz."))}},
         {.from = 635, .to = 638, .steps = {line(say(kMayor,
             "To nevadí, zbraní máme dost i bez tvých bomb. Lojzo, zabij ho!"))}},
-        {.from = 639, .to = 640, .steps = {line(say(kHenchman, "Ano, pane."))}},
+        {.from = 639, .to = 640, .steps = {line(say(kHenchman, "Jasně, šéfe."))}},
         {.from = 641, .to = 642, .steps = {line(say(kEngineer, "Aaaaa!"))}},
         {.from = 643, .to = 645, .steps = {line(say(kMayor, "Lojzo, zbav se toho těla."))}},
         {.from = 646, .to = 648, .steps = {line(say(aside(kAgent), "Sakra, tohle je vážné.")), picture(pic::tt2b)}},
@@ -154,8 +154,8 @@ const Script& secondDayChapter() {
             "Ano. Zbraní i robotů máme dost. Celý svět bude prosit o milost."))}},
         {.from = 666, .to = 669, .steps = {line(say(kAgent, "Proč jste zabil ty dva lidi?"))}},
         {.from = 670, .to = 677, .steps = {line(say(kMayor,
-            "Ten štrúdl a ten mošt, to byla nehoda. Jeden zaměstnanec je ukradl a prodal,\n"
-            "tak jsem ho s Lojzovou pomocí odstranil. Stejně jako teď odstraníme i vás."))}},
+            "Ten štrúdl a ten džus, to byla nehoda. Jeden zaměstnanec je ukradl a prodal,\n"
+            "tak jsem ho s Lojzovou pomocí odstranil. A stejně tak teď odstraníme i vás."))}},
         {.from = 678, .to = 680, .steps = {line(say(kAgent, "To těžko."))}},
         // The agent runs into the passage; the clock runs on.
         {.from = 681, .to = 681, .steps = {clearLine(), picture(pic::tt1a), disableAllHotspots(), setPlace(6, 12)}},

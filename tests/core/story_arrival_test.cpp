@@ -18,7 +18,7 @@ TEST_F(ArrivalChapterTest, OpeningShowsThreePicturesAndTheNewsThenArrivesOnTheSq
     runTo(11);
     EXPECT_EQ(picture(), pic::tv);
     const std::string news = line();
-    EXPECT_EQ(news.rfind("Už dva dny", 0), 0u) << "the news has no speaker";
+    EXPECT_EQ(news.rfind("Již dva dny", 0), 0u) << "the news has no speaker";
     EXPECT_EQ(lineBreaks(), 1);
     runTo(20);
     EXPECT_EQ(line(), news);

@@ -41,7 +41,7 @@ std::vector<Row> scriptRows() {
     const std::string madman = say(kMadman, "");
     const std::string engineer = say(kEngineer, "");
     return {
-        {11, 21, "Už", 2},  // the news has no speaker
+        {11, 21, "Již", 2},  // the news has no speaker
         {22, 31, agent}, {32, 36, mayor}, {38, 48, std::string(kMayor) + " : ", 2}, {49, 56, agent, 2},
         {57, 63, mayor}, {64, 67, agent}, {68, 70, mayor}, {73, 79, agent}, {80, 84, inn}, {86, 92, agent},
         {93, 97, reception}, {98, 102, agent}, {103, 107, reception}, {108, 112, agent}, {113, 117, reception},
