@@ -65,7 +65,7 @@ void agencyVan(QPainter& p, qreal x, qreal ground, qreal length, bool lightOn) {
     paperShape(p, body, QColor(40, 46, 56), L / 200);
     p.fillRect(QRectF(L * 0.22, -L * 0.4, L * 0.24, L * 0.12), QColor(150, 180, 200));
     p.fillRect(QRectF(-L * 0.5, -L * 0.22, L, L * 0.03), QColor(230, 200, 60));
-    fittedText(p, QRectF(-L * 0.42, -L * 0.38, L * 0.6, L * 0.12), QStringLiteral("AGENTURA"), Face::SansBold, QColor(230, 200, 60));
+    fittedText(p, QRectF(-L * 0.42, -L * 0.38, L * 0.6, L * 0.12), QStringLiteral("TAJNÁ SLUŽBA"), Face::SansBold, QColor(230, 200, 60));
     if (lightOn) glow(p, QPointF(0, -L * 0.5), L * 0.3, QColor(80, 140, 255, 170));
     p.fillRect(QRectF(-L * 0.06, -L * 0.52, L * 0.12, L * 0.07), QColor(60, 120, 255));
     wheel(p, QPointF(-L * 0.3, -L * 0.08), L * 0.09);

@@ -114,7 +114,7 @@ void arrival(QPainter& p) {
 void newsBroadcast(QPainter& p) {
     newscast(p, {.pictured = cast::engineer(),
                  .headline = QStringLiteral("POHŘEŠOVANÝ INŽENÝR"),
-                 .subline = QStringLiteral("Pátrání pokračuje, zapojila se i agentura")});
+                 .subline = QStringLiteral("Pátrání pokračuje, zapojila se i tajná služba")});
 }
 
 }  // namespace

@@ -282,7 +282,7 @@ void notebook(QPainter& p, qreal lift) {
         p.restore();
     }
     p.fillRect(QRectF(98, 40, 4, 124), QColor(200, 196, 186));
-    const QString lines[] = {QStringLiteral("Centrála"), QStringLiteral("602 418 355"), QStringLiteral("Pohotovost"),
+    const QString lines[] = {QStringLiteral("Centrála"), QStringLiteral("602 418 355"), QStringLiteral("Policie"),
                              QStringLiteral("158"), QStringLiteral("Kontakt v kraji"), QStringLiteral("721 904 226")};
     for (int i = 0; i < 6; ++i)
         fittedText(p, QRectF(left.left() + 6, left.top() + 4 + i * 12 * 1.5, left.width() - 8, 14), lines[i],
@@ -522,7 +522,7 @@ void newspaper(QPainter& p, qreal lift) {
     fittedText(p, QRectF(page.left() + 6, page.top() + 42, page.width() - 12, 20), QStringLiteral("ŠTRÚDL VYBUCHL NA STOLE!"), Face::SerifBold,
                pal::signRed);
     fittedText(p, QRectF(page.left() + 6, page.top() + 62, page.width() - 12, 11),
-               QStringLiteral("Jablečný závin z obchodu zranil rodinu při svačině"), Face::Serif, pal::ink);
+               QStringLiteral("Jablečný závin z obchodu zabil muže při svačině"), Face::Serif, pal::ink);
     // The front-page photograph, in newsprint grey: a burst strudel on a plate, crumbs flying.
     const QRectF photo(page.left() + 8, page.top() + 78, 80, 52);
     p.fillRect(photo, QColor(196, 192, 184));
@@ -558,7 +558,7 @@ void newspaper(QPainter& p, qreal lift) {
     fittedText(p, QRectF(page.left() + 6, page.top() + 141, page.width() - 12, 17), QStringLiteral("Žena otrávena jablečnou šťávou"), Face::SerifBold,
                pal::ink);
     fittedText(p, QRectF(page.left() + 6, page.top() + 158, page.width() - 12, 10),
-               QStringLiteral("Po sklence džusu skončila v nemocnici, policie pátrá"), Face::Serif, pal::ink);
+               QStringLiteral("Po sklence džusu zemřela v nemocnici, policie pátrá"), Face::Serif, pal::ink);
     p.save();
     p.setPen(QPen(QColor(100, 100, 100), 0.7));
     for (qreal y = page.top() + 172; y < page.bottom() - 4; y += 5) p.drawLine(QPointF(page.left() + 8, y), QPointF(page.right() - 8, y));

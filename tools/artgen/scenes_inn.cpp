@@ -130,7 +130,7 @@ void taproom(QPainter& p) {
     tableTop(p, QRectF(regulars.left() - 20, regulars.top() + 180, regulars.width() + 40, 14), 110, pal::woodMid);
     beerGlass(p, QRectF(regulars.left() + 10, regulars.top() + 152, 18, 28));
     beerGlass(p, QRectF(regulars.left() + 56, regulars.top() + 154, 18, 28));
-    sign(p, QRectF(regulars.left() - 10, regulars.top() - 30, regulars.width() + 10, 24), QStringLiteral("ŠTAMGAST"), pal::woodLight,
+    sign(p, QRectF(regulars.left() - 10, regulars.top() - 30, regulars.width() + 10, 24), QStringLiteral("ŠTAMGASTI"), pal::woodLight,
          pal::ink, Face::CondensedBold);
     wayBackEdge(p, pal::floorBoards);
 }
