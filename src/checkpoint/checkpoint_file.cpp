@@ -1,8 +1,11 @@
 #include "checkpoint/checkpoint_file.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace checkpoint {
@@ -30,6 +33,21 @@ bool scanHoldsOne(const std::function<int()>& next) {
     return !isDigit(c) && !negative;
 }
 
+// Read-only for everybody: the player's way of keeping the checkpoint as it is. (Root could
+// write it all the same, so the permission bits are asked, not only access().)
+bool isReadOnly(const struct stat& file) { return (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
+// Flushes the directory entry of a rename, so the new checkpoint survives a power loss.
+bool syncDirectoryOf(const std::string& path) {
+    const std::string directory = std::filesystem::path(path).parent_path().string();
+    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;  // nothing to flush through; the file itself is on the disk
+    // A file system that cannot flush a directory (EINVAL) keeps its entries by other means.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
 }  // namespace
 
 bool textHoldsOne(std::string_view text) {
@@ -49,24 +67,38 @@ ReadResult readFile(const std::string& path) {
     return result;
 }
 
+std::string temporaryPath(const std::string& path) { return path + ".tmp"; }
+
+void removeStaleTemporary(const std::string& path) { ::unlink(temporaryPath(path).c_str()); }
+
 WriteResult writeFile(const std::string& path, const std::function<void()>& beforeRename) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* f = std::fopen(temporary.c_str(), "w");
-    if (f == nullptr) return WriteResult::OpenFailed;
-    std::fprintf(f, "%d", 1);
-    bool ok = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-    ok = std::fclose(f) == 0 && ok;
+    mode_t mode = 0666;  // as a new file made by fopen, narrowed by the umask
+    bool replacing = false;
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        if (isReadOnly(existing) || ::access(path.c_str(), W_OK) != 0) return WriteResult::OpenFailed;
+        mode = existing.st_mode & 0777;
+        replacing = true;
+    }
+    const std::string temporary = temporaryPath(path);
+    // Exclusive: a pipe would block the game, a link would lead the write elsewhere.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return WriteResult::OpenFailed;
+    if (replacing) ::fchmod(fd, mode);  // the checkpoint keeps the permissions it had
+    const char one = '1';
+    bool ok = ::write(fd, &one, 1) == 1 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
     if (!ok) {
-        std::remove(temporary.c_str());
+        ::unlink(temporary.c_str());
         return WriteResult::CloseFailed;
     }
     if (beforeRename) beforeRename();
     // The checkpoint itself could not be replaced (a directory of that name, say).
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return WriteResult::OpenFailed;
     }
-    return WriteResult::Written;
+    return syncDirectoryOf(path) ? WriteResult::Written : WriteResult::CloseFailed;
 }
 
 }  // namespace checkpoint

@@ -26,9 +26,18 @@ bool textHoldsOne(std::string_view text);
 // file that cannot be opened (reading a pipe would block the game for good).
 ReadResult readFile(const std::string& path);
 
-// Writes "1" to a temporary file beside path and renames it over path, so a failed write
-// never leaves an empty or partial checkpoint behind. beforeRename runs between the two
-// (tests stop the process there).
+// The name of the temporary file a write goes through, beside path.
+std::string temporaryPath(const std::string& path);
+
+// Removes a temporary file left by a write that was killed before its rename (whatever it is:
+// a file, a pipe or a link; a directory stays). Called once at start-up, before any write.
+void removeStaleTemporary(const std::string& path);
+
+// Writes "1" to a freshly created temporary file beside path (never an existing file, pipe or
+// link of that name), flushes it to the disk and renames it over path, then flushes the
+// directory, so neither a failed write nor a power loss leaves an empty or partial checkpoint.
+// A checkpoint the player made read-only is left alone and counts as one that cannot be
+// opened. beforeRename runs between the write and the rename (tests stop the process there).
 WriteResult writeFile(const std::string& path, const std::function<void()>& beforeRename = {});
 
 }  // namespace checkpoint

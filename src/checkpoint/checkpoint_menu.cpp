@@ -5,6 +5,8 @@
 namespace app {
 
 void TfrmHlavni::readCheckpointFile() {
+    // A write killed between its temporary file and the rename left that file behind.
+    checkpoint::removeStaleTemporary(checkpointPath);
     const checkpoint::ReadResult read = checkpoint::readFile(checkpointPath);
     if (!read.opened) {
         platform.inform(checkpoint::kCannotOpen);

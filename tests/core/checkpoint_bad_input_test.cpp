@@ -1,11 +1,16 @@
-// data.dat in bad shape: garbage, a huge file, a pipe, an unreadable file, a write cut short.
+// data.dat in bad shape: garbage, a huge file, a pipe, an unreadable file, writes killed midway.
 #include "checkpoint/checkpoint_file.hpp"
+#include "form_fixture.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <random>
+#include <thread>
 #include <signal.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -18,14 +23,6 @@ namespace fs = std::filesystem;
 
 class CheckpointBadInputTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kvelnor-bad-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "data.dat").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
     void put(const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
     std::string contents() const {
         std::ifstream in(path, std::ios::binary);
@@ -34,8 +31,8 @@ protected:
         return s.str();
     }
 
-    fs::path dir;
-    std::string path;
+    kvtest::TempDir dir;
+    std::string path = (dir.path() / "data.dat").string();
 };
 
 TEST_F(CheckpointBadInputTest, BinaryGarbageReadsAsNoCheckpoint) {
@@ -88,9 +85,45 @@ TEST_F(CheckpointBadInputTest, KillingTheWriteBeforeTheRenameKeepsTheOldCheckpoi
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(contents(), "1");  // the old checkpoint is whole; the new one lies in the temporary file
     EXPECT_TRUE(checkpoint::readFile(path).holdsOne);
-    // The next write replaces the leftover temporary file and succeeds.
+    // The next start removes the leftover temporary file; the next write succeeds.
+    const kvtest::NextStart next(path);
+    EXPECT_TRUE(next.form.mmNahrat->enabled());
+    EXPECT_FALSE(fs::exists(checkpoint::temporaryPath(path)));
     EXPECT_EQ(checkpoint::writeFile(path), checkpoint::WriteResult::Written);
     EXPECT_EQ(contents(), "1");
+}
+
+TEST_F(CheckpointBadInputTest, KillsAtRandomMomentsAroundTheWriteLeaveTheOldOrTheNewCheckpointAndNoLeftover) {
+    // How long one write takes here, so the kills fall before, inside and after writes.
+    const auto started = std::chrono::steady_clock::now();
+    for (int i = 0; i < 5; ++i) checkpoint::writeFile(path);
+    const auto oneWrite = std::max<std::int64_t>(
+        50, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count() / 5);
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<std::int64_t> moment(0, 3 * oneWrite);
+    int old = 0;
+    int written = 0;
+    for (int kill = 0; kill < 60; ++kill) {
+        put("0");
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) checkpoint::writeFile(path);  // the nights of many games, until the kill
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(rng)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const kvtest::NextStart next(path);
+        const std::string content = contents();
+        ASSERT_TRUE(content == "0" || content == "1") << "after kill " << kill << ": \"" << content << '"';
+        (content == "0" ? old : written) += 1;
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(dir.path())) names.push_back(entry.path().filename());
+        ASSERT_EQ(names, std::vector<std::string>{"data.dat"}) << "after kill " << kill;
+    }
+    std::cout << "kills: " << old << " left the old checkpoint, " << written << " the new one (one write took about "
+              << oneWrite << " us)\n";
 }
 
 }  // namespace

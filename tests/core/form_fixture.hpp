@@ -152,6 +152,17 @@ public:
     app::TfrmHlavni& form;
 };
 
+// The program started once more in a working directory: its own clock, platform and form.
+struct NextStart {
+    explicit NextStart(const std::filesystem::path& checkpointFile) {
+        form.checkpointPath = checkpointFile.string();
+        form.FormCreate();
+    }
+    ui::VirtualClock clock;
+    ui::RecordingPlatform platform;
+    app::TfrmHlavni form{clock, platform};
+};
+
 // For TEST_F: a fresh start without a checkpoint file.
 class FormTest : public ::testing::Test, protected FormHarness {};
 
