@@ -73,6 +73,8 @@ ParseResult listTarget(ActionKind kind, const std::vector<std::string>& w) {
 }  // namespace
 
 ParseResult parseAction(std::string_view line) {
+    // A NUL byte is no text a script could mean; it would end the line early for a C reader.
+    if (line.find('\0') != std::string_view::npos) return fail("NUL byte in the line");
     line = trim(line);
     if (line.empty() || line.front() == '#') return {};
     std::vector<std::string> w;
@@ -115,8 +117,8 @@ ParseResult parseAction(std::string_view line) {
     }
     if (verb == "wait") {
         Action a{.kind = ActionKind::Wait};
-        if (w.size() == 2 && number(w[1], a.ms) && a.ms >= 0) return ok(a);
-        return fail("wait takes a number of milliseconds");
+        if (w.size() == 2 && number(w[1], a.ms) && a.ms >= 0 && a.ms <= kMaxWaitMs) return ok(a);
+        return fail("wait takes a number of milliseconds up to " + std::to_string(kMaxWaitMs) + " (a day)");
     }
     return fail("unknown action '" + verb + "'");
 }

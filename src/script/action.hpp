@@ -8,6 +8,9 @@
 
 namespace script {
 
+// The longest wait one action may ask for: a day of game time, so the clock cannot overflow.
+constexpr std::int64_t kMaxWaitMs = 24LL * 60 * 60 * 1000;
+
 enum class ActionKind {
     New, Continue, Quit, Answer, Speed, Settings, Sound, Controls, About,
     Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump,

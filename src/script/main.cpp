@@ -1,11 +1,14 @@
 // kvelnor-script [--check] [FILE]: plays the game headlessly from a list of actions.
 #include "script/runner.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 int main(int argc, char** argv) {
+    // Standard input through a buffer of its own rather than one character at a time.
+    std::ios::sync_with_stdio(false);
     script::RunOptions options;
     std::string file;
     for (int i = 1; i < argc; ++i) {
@@ -25,7 +28,12 @@ int main(int argc, char** argv) {
         }
     }
     if (file.empty() || file == "-") return script::run(std::cin, std::cout, std::cerr, options);
-    std::ifstream in(file);
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+        std::cerr << "kvelnor-script: " << file << " is a directory, not a script\n";
+        return script::kExitMalformed;
+    }
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::cerr << "kvelnor-script: cannot read " << file << "\n";
         return script::kExitMalformed;

@@ -4,23 +4,80 @@
 #include "script/session.hpp"
 #include "script/state_json.hpp"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <sstream>
-#include <vector>
+#include <string_view>
 
 namespace script {
 
 namespace {
 
-struct Line {
-    int number;
-    std::string text;
-};
-
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// A line as quoted in a message: long lines are cut, the message stays readable.
+std::string quoted(const std::string& text) {
+    constexpr std::size_t kShown = 80;
+    return text.size() <= kShown ? text : text.substr(0, kShown) + "...";
+}
+
+enum class ReadStatus { Line, End, TooLong, NulByte };
+
+// Reads up to the next line end, never more than kMaxLineBytes; a NUL byte stops the read at
+// once, so an endless stream of them (/dev/zero) is refused at its first byte.
+ReadStatus readLine(std::streambuf& in, std::string& line) {
+    line.clear();
+    bool any = false;
+    for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+        any = true;
+        if (c == '\n') return ReadStatus::Line;
+        if (c == '\0') return ReadStatus::NulByte;
+        if (line.size() == kMaxLineBytes) return ReadStatus::TooLong;
+        line.push_back(static_cast<char>(c));
+    }
+    return any ? ReadStatus::Line : ReadStatus::End;
+}
+
+// True when the brackets outside strings nest at most limit deep: the JSON parser, comparison
+// and destructor each recurse once per level, and a deep enough value overflows the stack.
+bool nestsWithin(std::string_view text, int limit) {
+    int depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) escaped = false;
+            else if (c == '\\') escaped = true;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return false;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return true;
+}
+
+// Parses a value of a "#>" or "#!" line; false with the reason when it is no JSON or too deep.
+bool parseValue(const std::string& text, Json& value, std::string& error) {
+    if (!nestsWithin(text, kMaxValueDepth)) {
+        error = "value nests deeper than " + std::to_string(kMaxValueDepth) + " brackets";
+        return false;
+    }
+    try {
+        value = Json::parse(text);
+    } catch (const std::exception&) {
+        error = "value is not JSON";
+        return false;
+    }
+    return true;
+}
 
 // The value at a dotted path ("components.imgCur5.enabled", "state.heldFlags.0"); the
 // pseudo path "@hotspots" lists the enabled hotspots and map spots in stacking order.
@@ -71,11 +128,7 @@ bool prepare(const std::string& directive, std::string& error) {
         return true;
     }
     Json content;
-    try {
-        content = Json::parse(rest);
-    } catch (const std::exception&) {
-        content = nullptr;
-    }
+    if (!parseValue(rest, content, error)) return false;
     if (!content.is_string()) {
         error = "data.dat takes a JSON string or none";
         return false;
@@ -84,73 +137,125 @@ bool prepare(const std::string& directive, std::string& error) {
     return true;
 }
 
-}  // namespace
+// Keeps only the newest entries a dump has not shown yet.
+void keepUnreported(std::vector<std::string>& all, std::size_t& reported) {
+    all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(reported));
+    reported = 0;
+    if (all.size() > kMaxUnreported) all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(kMaxUnreported));
+}
 
-int run(std::istream& in, std::ostream& out, std::ostream& err, const RunOptions& options) {
-    std::vector<Line> lines;
-    std::string text;
-    for (int n = 1; std::getline(in, text); ++n) lines.push_back({n, text});
+class Runner {
+public:
+    Runner(std::ostream& out, std::ostream& err, const RunOptions& options) : out_(out), err_(err), options_(options) {}
 
-    // Preparations and parsing first, so a malformed line stops the run before it starts.
-    std::vector<std::pair<Line, Action>> actions;
-    for (const Line& l : lines) {
-        std::string error;
-        if (startsWith(l.text, "#!")) {
-            if (!prepare(l.text.substr(2), error)) {
-                err << options.name << ":" << l.number << ": " << error << "\n";
-                return kExitMalformed;
-            }
-            continue;
-        }
-        const ParseResult parsed = parseAction(l.text);
-        if (!parsed.error.empty()) {
-            err << options.name << ":" << l.number << ": " << parsed.error << ": " << l.text << "\n";
-            return kExitMalformed;
-        }
-        if (parsed.action) actions.emplace_back(l, *parsed.action);
+    // Runs one line; false when the run must stop (the exit code is then in stopCode).
+    bool line(std::int64_t number, const std::string& text) {
+        number_ = number;
+        if (startsWith(text, "#!")) return prepareLine(text);
+        const ParseResult parsed = parseAction(text);
+        if (!parsed.error.empty()) return malformed(parsed.error + ": " + quoted(text));
+        if (parsed.action) return action(*parsed.action);
+        if (options_.check && startsWith(text, "#>")) return checkLine(text);
+        return true;
     }
 
-    Session session;
-    Json last;
-    bool dumped = false;
-    int checks = 0;
-    int failures = 0;
-    std::size_t next = 0;
-    for (const Line& l : lines) {
-        if (next < actions.size() && actions[next].first.number == l.number) {
-            const Action& a = actions[next++].second;
-            session.execute(a);
-            if (a.kind == ActionKind::Dump) {
-                last = dumpState(session);
-                dumped = true;
-                if (!options.check) out << last.dump() << "\n";
-            }
-            continue;
+    // A line that could not even be read whole.
+    void unreadable(std::int64_t number, const std::string& why) {
+        number_ = number;
+        malformed(why);
+    }
+
+    int finish() {
+        if (options_.check)
+            out_ << options_.name << ": " << (checks_ - failures_) << " passed, " << failures_ << " failed\n";
+        return failures_ == 0 ? kExitOk : kExitCheckFailed;
+    }
+
+    int stopCode = kExitOk;
+
+private:
+    bool malformed(const std::string& why) {
+        err_ << options_.name << ":" << number_ << ": " << why << "\n";
+        stopCode = kExitMalformed;
+        return false;
+    }
+
+    bool prepareLine(const std::string& text) {
+        if (session_) return malformed("preparations come before the first action");
+        std::string error;
+        return prepare(text.substr(2), error) || malformed(error);
+    }
+
+    bool action(const Action& a) {
+        // The game starts with the first action, after the preparations.
+        if (!session_) session_ = std::make_unique<Session>();
+        Session& s = *session_;
+        if (a.kind == ActionKind::ClickName && s.form->stack.find(a.word) == nullptr)
+            return malformed("no component named '" + a.word + "' in the picture stack");
+        if (a.kind == ActionKind::Answer && s.platform.answers.size() >= kMaxQueuedAnswers)
+            return malformed("more than " + std::to_string(kMaxQueuedAnswers) + " answers wait for a question");
+        s.execute(a);
+        if (a.kind == ActionKind::Dump) {
+            last_ = dumpState(s);
+            dumped_ = true;
+            if (!options_.check) out_ << last_.dump() << "\n";
         }
-        if (!options.check || !startsWith(l.text, "#>")) continue;
-        std::stringstream words(l.text.substr(2));
+        // What no dump will print is not kept: a stream of any length runs in constant memory.
+        keepUnreported(s.platform.sounds, s.soundsReported);
+        keepUnreported(s.platform.messages, s.messagesReported);
+        s.platform.questions.clear();
+        s.platform.windowsShown.clear();
+        return true;
+    }
+
+    bool checkLine(const std::string& text) {
+        std::stringstream words(text.substr(2));
         std::string path;
         words >> path;
         std::string expectedText;
         std::getline(words, expectedText);
         Json expected;
-        try {
-            expected = Json::parse(expectedText);
-        } catch (const std::exception&) {
-            err << options.name << ":" << l.number << ": expected value is not JSON: " << l.text << "\n";
-            return kExitMalformed;
-        }
-        ++checks;
+        std::string error;
+        if (!parseValue(expectedText, expected, error)) return malformed("expected " + error + ": " + quoted(text));
+        ++checks_;
         Json scratch;
-        const Json* actual = dumped ? lookup(last, path, scratch) : nullptr;
+        const Json* actual = dumped_ ? lookup(last_, path, scratch) : nullptr;
         if (actual == nullptr || *actual != expected) {
-            ++failures;
-            err << options.name << ":" << l.number << ": " << path << ": expected " << expected.dump() << ", got "
-                << (actual != nullptr ? actual->dump() : std::string(dumped ? "nothing" : "no dump yet")) << "\n";
+            ++failures_;
+            err_ << options_.name << ":" << number_ << ": " << path << ": expected " << expected.dump() << ", got "
+                 << (actual != nullptr ? actual->dump() : std::string(dumped_ ? "nothing" : "no dump yet")) << "\n";
         }
+        return true;
     }
-    if (options.check) out << options.name << ": " << (checks - failures) << " passed, " << failures << " failed\n";
-    return failures == 0 ? kExitOk : kExitCheckFailed;
+
+    std::ostream& out_;
+    std::ostream& err_;
+    const RunOptions& options_;
+    std::unique_ptr<Session> session_;
+    Json last_;
+    bool dumped_ = false;
+    std::int64_t number_ = 0;
+    std::int64_t checks_ = 0;
+    std::int64_t failures_ = 0;
+};
+
+}  // namespace
+
+int run(std::istream& in, std::ostream& out, std::ostream& err, const RunOptions& options) {
+    Runner runner(out, err, options);
+    std::string text;
+    for (std::int64_t number = 1;; ++number) {
+        const ReadStatus status = in.rdbuf() != nullptr ? readLine(*in.rdbuf(), text) : ReadStatus::End;
+        if (status == ReadStatus::End) break;
+        if (status != ReadStatus::Line) {
+            runner.unreadable(number, status == ReadStatus::NulByte
+                                          ? "NUL byte in the line"
+                                          : "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+            return runner.stopCode;
+        }
+        if (!runner.line(number, text)) return runner.stopCode;
+    }
+    return runner.finish();
 }
 
 }  // namespace script

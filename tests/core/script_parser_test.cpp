@@ -6,7 +6,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <sstream>
+#include <streambuf>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -42,19 +47,85 @@ TEST(ScriptParser, RejectsMalformedLines) {
     for (const char* line : {"jump", "new now", "answer maybe", "speed fast", "move 10", "move a b", "click",
                              "click 1 2 3", "select", "select Zbraň", "select \"Zbraň", "select #-1", "select #x",
                              "dblclick none", "button OK", "button", "wait", "wait -5", "wait 1e3",
-                             "wait 99999999999999999999999", "select \"a\"b"}) {
+                             "wait 99999999999999999999999", "select \"a\"b", "wait 86400001",
+                             "wait 9223372036854775807"}) {
         const script::ParseResult r = script::parseAction(line);
         EXPECT_FALSE(r.error.empty()) << line;
         EXPECT_FALSE(r.action) << line;
     }
+    for (const std::string& line : {std::string("dump\0", 5), std::string("click imgCur5\0x", 15),
+                                   std::string("\0", 1)}) {
+        EXPECT_FALSE(script::parseAction(line).error.empty());
+    }
 }
 
-TEST(ScriptRunner, MalformedLineStopsBeforeAnythingRunsAndNamesTheLine) {
+TEST(ScriptRunner, MalformedLineStopsTheRunThereAndNamesTheLine) {
     const Played r = play("new\ndump\nfrobnicate 3\ndump\n");
     EXPECT_EQ(r.exit, script::kExitMalformed);
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);  // lines run one at a time, up to the bad one
     EXPECT_NE(r.err.find("t.kvs:3:"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("frobnicate"), std::string::npos);
+}
+
+// Each hostile input stops the run with exit 2 and names the file and line.
+TEST(ScriptRunner, HostileLinesStopTheRunNamingTheLine) {
+    const std::string deep = "dump\n#> state.storyTick " + std::string(30000, '[') + std::string(30000, ']') + "\n";
+    std::string answers;
+    for (std::size_t i = 0; i <= script::kMaxQueuedAnswers; ++i) answers += "answer yes\n";
+    for (const auto& [text, line, why] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"new\nclick imgCur99\n", "t.kvs:2:", "no component named 'imgCur99'"},
+             {"new\nclick btnZpet\n", "t.kvs:2:", "no component named 'btnZpet'"},
+             {std::string("dump\n# a comment\0 with a NUL\n", 28), "t.kvs:2:", "NUL byte"},
+             {"wait 9223372036854775807\n", "t.kvs:1:", "up to 86400000"},
+             {"#! data.dat " + std::string(60000, '[') + "\n", "t.kvs:1:", "deeper than 64"},
+             {"new\n#! data.dat \"1\"\n", "t.kvs:2:", "preparations come before the first action"},
+             {answers, "t.kvs:65:", "answers wait"},
+             {"dump\n" + std::string(script::kMaxLineBytes + 1, 'x') + "\n", "t.kvs:2:", "line longer than"}}) {
+        for (const bool check : {false, true}) {
+            const Played r = play(text, check);
+            EXPECT_EQ(r.exit, script::kExitMalformed) << line << why;
+            EXPECT_NE(r.err.find(line), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+        }
+    }
+    // Checks are read only in check mode; there a value too deep to parse safely is refused.
+    const Played r = play(deep, true);
+    EXPECT_EQ(r.exit, script::kExitMalformed);
+    EXPECT_NE(r.err.find("t.kvs:2: expected value nests deeper than 64"), std::string::npos) << r.err.substr(0, 200);
+}
+
+// An endless stream of one byte: whatever it is, the run ends at its first line.
+class EndlessStream : public std::streambuf {
+public:
+    explicit EndlessStream(char byte) { buffer_.fill(byte); }
+    std::size_t served = 0;
+
+protected:
+    int_type underflow() override {
+        served += buffer_.size();
+        setg(buffer_.data(), buffer_.data(), buffer_.data() + buffer_.size());
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    std::array<char, 4096> buffer_{};
+};
+
+TEST(ScriptRunner, EndlessInputWithoutALineEndIsRefusedAtItsFirstLine) {
+    for (const char byte : {'\0', 'x'}) {  // /dev/zero, and a line that never ends
+        EndlessStream endless(byte);
+        std::istream in(&endless);
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(script::run(in, out, err, {.name = "endless"}), script::kExitMalformed);
+        EXPECT_EQ(err.str().rfind("endless:1: ", 0), 0U) << err.str();
+        EXPECT_LE(endless.served, script::kMaxLineBytes + 4096);
+    }
+}
+
+TEST(ScriptRunner, WaitsOfADayAddUpWithoutOverflow) {
+    const Played r = play("wait 86400000\nwait 86400000\ndump\n#> time_ms 172800000\n", true);
+    EXPECT_EQ(r.exit, script::kExitOk) << r.err;
 }
 
 TEST(ScriptRunner, DumpRightAfterStartShowsTheStartUpState) {
