@@ -15,8 +15,8 @@ void TfrmHlavni::FormCreate() {
     Timer2.setEnabled(false);
     lblX->setEnabled(false);
     imgHlavni->setEnabled(false);
+    setPlayerControls(false);  // hidden before any box can show the window
     showPicture(pic::uvod);
-    setPlayerControls(false);
     for (int n = 1; n <= kHeldPictureCount; ++n) {
         inv(n).setEnabled(false);
         inv(n).setVisible(false);

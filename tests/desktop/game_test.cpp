@@ -1,6 +1,10 @@
 // The whole desktop game as the program starts it, in a working directory of its own.
 #include "desktop/game.hpp"
+#include "box_closer.hpp"
 #include "desktop_fixture.hpp"
+
+#include "../support/data_folder.hpp"
+#include "../support/working_directory.hpp"
 
 #include <QMenu>
 
@@ -9,24 +13,23 @@
 
 namespace {
 
-// Runs a test in a fresh working directory holding data/Uvod.bmp and data.dat.
+// Runs a test in a fresh working directory holding data.dat (unless none) and a data folder
+// whose every file is whole (unless without data), the intro picture dark blue.
 class InGameDirectory {
 public:
-    explicit InGameDirectory(const std::string& checkpoint) : previous_(std::filesystem::current_path()) {
-        std::filesystem::create_directories(dir_.path() / "data");
-        QImage intro(800, 600, QImage::Format_RGB32);
-        intro.fill(Qt::darkBlue);
-        intro.save(QString::fromStdString((dir_.path() / "data" / "Uvod.bmp").string()), "BMP");
-        std::ofstream(dir_.path() / "data.dat") << checkpoint;
-        std::filesystem::current_path(dir_.path());
+    explicit InGameDirectory(const std::optional<std::string>& checkpoint, bool withData = true) {
+        if (withData) {
+            kvtest::writeDataFolder(dir_.path());
+            QImage intro(800, 600, QImage::Format_RGB32);
+            intro.fill(Qt::darkBlue);
+            intro.save(QString::fromStdString((dir_.path() / "data" / "Uvod.bmp").string()), "BMP");
+        }
+        if (checkpoint) std::ofstream(dir_.path() / "data.dat") << *checkpoint;
     }
-    InGameDirectory(const InGameDirectory&) = delete;
-    InGameDirectory& operator=(const InGameDirectory&) = delete;
-    ~InGameDirectory() { std::filesystem::current_path(previous_); }
 
 private:
     kvdesk::TempDir dir_;
-    std::filesystem::path previous_;
+    kvtest::WorkingDirectory here_{dir_.path()};
 };
 
 TEST(Game, StartsMaximisedOnTheIntroWithTheInformationWindowsHidden) {
@@ -66,6 +69,21 @@ TEST(Game, TheInformationWindowsOpenModallyWhileTheGameGoesOn) {
     QTest::mouseClick(&game.controls.okButton(), Qt::LeftButton);
     EXPECT_TRUE(game.controls.isHidden());
     EXPECT_TRUE(game.form.Timer.enabled());
+}
+
+TEST(Game, WhileTheStartUpBoxesAreOpenTheButtonsAndTheListAreHidden) {
+    InGameDirectory here(std::nullopt, false);  // no data folder and no data.dat: two boxes
+    desktop::Game game;
+    std::vector<bool> shown;
+    kvdesk::BoxCloser boxes([&] {
+        for (const ui::Component* button : {&game.form.btnZpet, &game.form.btnPruzkum, &game.form.btnSpojit})
+            shown.push_back(game.mainWindow.buttonOf(*button).isVisible());
+        shown.push_back(game.mainWindow.inventoryList().isVisible());
+    });
+    game.start();
+    ASSERT_EQ(boxes.texts.size(), 2U);
+    EXPECT_TRUE(game.mainWindow.isVisible());
+    EXPECT_EQ(shown, std::vector<bool>(8, false));
 }
 
 }  // namespace
