@@ -140,7 +140,7 @@ inline constexpr const char* zapisnik = "data/zapisnik.wav";
 
 namespace app {
 
-// Every file above, for the data generator and its completeness test.
+// Every file above: what the start-up check looks at, the data generator writes and its test checks.
 inline constexpr std::array<std::string_view, 127> kAllDataFiles = {
     pic::bankomat1,
     pic::bankomat2,

@@ -16,6 +16,7 @@ void TfrmHlavni::FormCreate() {
     lblX->setEnabled(false);
     imgHlavni->setEnabled(false);
     setPlayerControls(false);  // hidden before any box can show the window
+    checkDataFiles();
     showPicture(pic::uvod);
     for (int n = 1; n <= kHeldPictureCount; ++n) {
         inv(n).setEnabled(false);

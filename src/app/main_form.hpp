@@ -45,6 +45,9 @@ public:
 
     // --- start-up and the menu (src/app)
     void FormCreate();
+    // Looks at every picture and sound file once; what is missing or unreadable is named in one
+    // box, and later loads of those files do not box again.
+    void checkDataFiles();
     void disableAllHotspots();
     void mmNovaClick();
     void mmKonecClick();

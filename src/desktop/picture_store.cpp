@@ -1,13 +1,26 @@
 #include "desktop/picture_store.hpp"
 
+#include <QImageReader>
 #include <QString>
 
 #include <utility>
 
 namespace desktop {
 
+namespace {
+
+bool sizeFits(const QSize& size) {
+    return size.isValid() && size.width() <= kMaxPictureWidth && size.height() <= kMaxPictureHeight;
+}
+
+}  // namespace
+
+bool pictureFits(const std::string& path) { return sizeFits(QImageReader(QString::fromStdString(path)).size()); }
+
 QImage decodePicture(const std::string& path) {
-    QImage image(QString::fromStdString(path));
+    QImageReader reader(QString::fromStdString(path));
+    if (!sizeFits(reader.size())) return {};  // the header's size, read before any pixel
+    QImage image = reader.read();
     if (image.isNull()) return image;
     // One pixel format for everything drawn, so painting never converts. Converted in place:
     // a second full-size buffer costs more in fresh pages than the decode itself.

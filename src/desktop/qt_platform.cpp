@@ -1,5 +1,7 @@
 #include "desktop/qt_platform.hpp"
 
+#include "ui/data_file_check.hpp"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -11,6 +13,13 @@ QtPlatform::QtPlatform(QtClock& clock, PictureStore& pictures, SoundPlayer& soun
 void QtPlatform::setInfoWindows(QWidget* controls, QWidget* about) {
     controls_ = controls;
     about_ = about;
+}
+
+ui::FileHealth QtPlatform::checkFile(const std::string& path) {
+    const ui::FileHealth health = ui::checkDataFile(path);
+    if (health != ui::FileHealth::Readable) return health;
+    const bool picture = path.size() >= 4 && path.compare(path.size() - 4, 4, ".bmp") == 0;
+    return picture && !pictureFits(path) ? ui::FileHealth::Unreadable : ui::FileHealth::Readable;
 }
 
 bool QtPlatform::loadPicture(const std::string& path) { return pictures_.decode(path); }

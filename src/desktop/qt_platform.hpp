@@ -23,6 +23,7 @@ public:
     void setBoxParent(QWidget* parent) { boxParent_ = parent; }
     void setInfoWindows(QWidget* controls, QWidget* about);
 
+    ui::FileHealth checkFile(const std::string& path) override;
     bool loadPicture(const std::string& path) override;
     bool playSound(const std::string& path) override;
     void inform(const std::string& text) override;

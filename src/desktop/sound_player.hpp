@@ -15,7 +15,7 @@ public:
     SoundPlayer& operator=(const SoundPlayer&) = delete;
     ~SoundPlayer();
 
-    // Starts the WAV file without waiting; false when it is missing or not a WAV file. With no
+    // Starts the WAV file without waiting; false when it is missing, cut short or no WAV file. With no
     // audio device the game is silent, which is not a failure.
     bool play(const std::string& path);
     // The path of the last sound started, empty before the first.

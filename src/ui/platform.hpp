@@ -7,9 +7,19 @@ namespace ui {
 
 enum class InfoWindow { Controls, About };
 
+// What a look at a data file found, before anything is loaded from it.
+enum class FileHealth {
+    Readable,
+    Missing,     // no file of that name
+    Unreadable,  // there, but cut short, damaged, too large or not readable at all
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
+    // Looks at a picture or sound file without loading it whole: whether it is there and can be
+    // drawn or played. The start-up check asks this of every file the game will need.
+    virtual FileHealth checkFile(const std::string& path) = 0;
     // Decodes the picture file; false when it is missing or unreadable.
     virtual bool loadPicture(const std::string& path) = 0;
     // Plays a WAV file without waiting; a new sound cuts off the one playing. False when the

@@ -1,24 +1,21 @@
 #include "ui/recording_platform.hpp"
 
-#include <filesystem>
+#include "ui/data_file_check.hpp"
 
 namespace ui {
 
-bool RecordingPlatform::loadPicture(const std::string& path) {
-    if (missingPictures.count(path) != 0) return false;
-    return readable(path);
-}
+FileHealth RecordingPlatform::checkFile(const std::string& path) { return health(path); }
+
+bool RecordingPlatform::loadPicture(const std::string& path) { return health(path) == FileHealth::Readable; }
 
 bool RecordingPlatform::playSound(const std::string& path) {
     sounds.push_back(path);
-    if (missingSounds.count(path) != 0) return false;
-    return readable(path);
+    return health(path) == FileHealth::Readable;
 }
 
-bool RecordingPlatform::readable(const std::string& path) const {
-    if (!checkFiles_) return true;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+FileHealth RecordingPlatform::health(const std::string& path) const {
+    if (missingPictures.count(path) != 0 || missingSounds.count(path) != 0) return FileHealth::Missing;
+    return checkFiles_ ? checkDataFile(path) : FileHealth::Readable;
 }
 
 bool RecordingPlatform::ask(const std::string& caption, const std::string& text) {

@@ -12,10 +12,12 @@ namespace ui {
 
 class RecordingPlatform : public Platform {
 public:
-    // With checkFiles, a picture or sound is readable when its file exists; otherwise every
-    // file is readable except those listed in missingPictures and missingSounds.
+    // With checkFiles, a picture or sound is readable when its file is there and whole (its
+    // structure is checked, nothing is decoded); otherwise every file is readable except those
+    // listed in missingPictures and missingSounds.
     explicit RecordingPlatform(bool checkFiles = false) : checkFiles_(checkFiles) {}
 
+    FileHealth checkFile(const std::string& path) override;
     bool loadPicture(const std::string& path) override;
     bool playSound(const std::string& path) override;
     void inform(const std::string& text) override { messages.push_back(text); }
@@ -33,7 +35,7 @@ public:
     bool quitRequested = false;
 
 private:
-    [[nodiscard]] bool readable(const std::string& path) const;
+    [[nodiscard]] FileHealth health(const std::string& path) const;
     bool checkFiles_;
 };
 

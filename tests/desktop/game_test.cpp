@@ -86,4 +86,26 @@ TEST(Game, WhileTheStartUpBoxesAreOpenTheButtonsAndTheListAreHidden) {
     EXPECT_EQ(shown, std::vector<bool>(8, false));
 }
 
+TEST(Game, MissingCutAndOversizedFilesAreNamedInOneBoxAndNotAgainInPlay) {
+    InGameDirectory here("1");
+    std::filesystem::remove(snd::kasa);
+    std::vector<char> cut = kvtest::bitmapBytes(40, 40);
+    cut.resize(cut.size() / 2);
+    kvtest::writeBytes(pic::tv, cut);
+    kvtest::writeBytes(pic::prukaz_mini, kvtest::monochromeBitmapBytes(4000, 4000));
+    desktop::Game game;
+    kvdesk::BoxCloser boxes;
+    game.start();
+    ASSERT_EQ(boxes.texts.size(), 1U);
+    const std::string& text = boxes.texts.front();
+    EXPECT_EQ(text.rfind("Hra hledala své obrázky a zvuky ve složce\n" + (std::filesystem::current_path() / "data").string(), 0), 0U) << text;
+    EXPECT_NE(text.find("\nChybí: kasa.wav.\nNelze přečíst: prukaz-mini.bmp, tv.bmp.\n"), std::string::npos) << text;
+    // "Nahrát" loads the oversized held picture: refused without a box, nothing decoded.
+    game.mainWindow.menu().actionOf(*game.form.mmNahrat)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(game.form.inv(1).picture(), pic::prukaz_mini);
+    EXPECT_TRUE(game.mainWindow.view().imageOf(game.form.inv(1)).isNull());
+    EXPECT_EQ(boxes.texts.size(), 1U);
+}
+
 }  // namespace
