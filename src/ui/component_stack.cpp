@@ -32,9 +32,27 @@ std::optional<Point> ComponentStack::clickablePoint(const Component& component) 
     const Rect r = component.rect();
     const Point centre{r.left + r.width / 2, r.top + r.height / 2};
     if (hitTest(centre.x, centre.y) == &component) return centre;
-    for (int y = r.top; y < r.top + r.height; ++y)
-        for (int x = r.left; x < r.left + r.width; ++x)
-            if (hitTest(x, y) == &component) return Point{x, y};
+    // The hit test gives a point of the rectangle to the component unless one of the components
+    // above it that take the mouse covers it; row by row, skip across those covers.
+    std::vector<Rect> covers;
+    bool above = false;
+    for (const auto& c : components_) {
+        if (above && c->visible() && c->enabled()) covers.push_back(c->rect());
+        if (c.get() == &component) above = true;
+    }
+    if (!above) return std::nullopt;  // not in this stack: the hit test never names it
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        int x = r.left;
+        for (bool skipped = true; skipped && x < r.left + r.width;) {
+            skipped = false;
+            for (const Rect& cover : covers)
+                if (cover.contains(x, y)) {
+                    x = cover.left + cover.width;
+                    skipped = true;
+                }
+        }
+        if (x < r.left + r.width) return Point{x, y};
+    }
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,35 @@ TEST(InputPath, AHiddenDisabledOrWhollyCoveredComponentHasNoClickablePointAndIsA
     c.setVisible(true);
     c.setEnabled(false);
     EXPECT_FALSE(stack.clickablePoint(c));
+}
+
+TEST(InputPath, TheClickablePointIsTheFirstPointTheHitTestGivesTheComponent) {
+    // Random overlapping layouts, against the definition: the centre if the hit test gives it
+    // to the component, else the first such point row by row.
+    std::mt19937 random(7);
+    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
+    for (int layout = 0; layout < 300; ++layout) {
+        ui::ChangeCounter changes;
+        ui::ComponentStack stack(changes);
+        const int count = 2 + upTo(6);
+        for (int i = 0; i < count; ++i) {
+            ui::Component& c =
+                stack.add("c" + std::to_string(i), ui::ComponentKind::Hotspot, {upTo(30), upTo(30), upTo(30), upTo(30)});
+            c.setEnabled(upTo(4) != 0);
+            c.setVisible(upTo(4) != 0);
+        }
+        for (const auto& owned : stack.all()) {
+            const ui::Component& c = *owned;
+            const ui::Rect r = c.rect();
+            std::optional<ui::Point> expected;
+            if (stack.hitTest(r.left + r.width / 2, r.top + r.height / 2) == &c)
+                expected = ui::Point{r.left + r.width / 2, r.top + r.height / 2};
+            for (int y = r.top; !expected && y < r.top + r.height; ++y)
+                for (int x = r.left; !expected && x < r.left + r.width; ++x)
+                    if (stack.hitTest(x, y) == &c) expected = ui::Point{x, y};
+            EXPECT_EQ(stack.clickablePoint(c), expected) << "layout " << layout << ", " << c.name();
+        }
+    }
 }
 
 struct Ticks {
