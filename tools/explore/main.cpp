@@ -2,26 +2,66 @@
 // states from which the end titles can no longer be reached.
 #include "explore/explorer.hpp"
 
+#include <sys/resource.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+namespace {
+
+// The most memory the process has held at once, in bytes.
+std::size_t peakMemory() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<std::size_t>(usage.ru_maxrss) * 1024;
+}
+
+void printCosts(const explore::Report& report) {
+    const explore::Costs& c = report.costs;
+    const double states = report.states == 0 ? 1.0 : static_cast<double>(report.states);
+    const auto perState = [&](std::size_t bytes) { return static_cast<double>(bytes) / states; };
+    std::printf("threads: %u\n", c.threads);
+    std::printf("search: %.1f s, %.0f states/s, %.0f actions/s\n", c.searchSeconds,
+                static_cast<double>(report.states) / c.searchSeconds,
+                static_cast<double>(report.actions) / c.searchSeconds);
+    std::printf("backward reachability: %.2f s\n", c.reachabilitySeconds);
+    std::printf("replay of dead ends: %.2f s\n", c.replaySeconds);
+    std::printf("bytes per state: %.0f (keys and index %.0f, parents %.0f, actions between states %.0f)\n",
+                perState(c.keyBytes + c.stateBytes + c.edgeBytes), perState(c.keyBytes), perState(c.stateBytes),
+                perState(c.edgeBytes));
+    std::printf("states waiting to be expanded: at most %.1f MB of looks\n", static_cast<double>(c.peakLookBytes) / 1e6);
+    std::printf("peak memory: %.0f MB\n", static_cast<double>(peakMemory()) / 1e6);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     explore::Options options;
     bool census = false;
+    bool stats = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--continue") {
             options.start = explore::Start::Continue;
         } else if (arg == "--census") {
             census = true;
+        } else if (arg == "--stats") {
+            stats = true;
         } else if (arg == "--max-states" && i + 1 < argc) {
             options.maxStates = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--threads" && i + 1 < argc) {
+            options.threads = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else {
-            std::cerr << "usage: kvelnor-explore [--continue] [--max-states N] [--census]\n"
+            std::cerr << "usage: kvelnor-explore [--continue] [--max-states N] [--census] [--stats] [--threads N]\n"
                          "Starts after \"Nová\" (or \"Nahrát\" with --continue) and explores every state;\n"
                          "with --max-states it stops expanding after N states (states left over count\n"
-                         "as able to reach the end).\n";
+                         "as able to reach the end). --census counts the states of each storyStage,\n"
+                         "--stats prints the time of each phase, states per second, bytes per state and\n"
+                         "the peak memory; --threads sets how many games play side by side (default:\n"
+                         "one per processor).\n";
             return 2;
         }
     }
@@ -33,6 +73,8 @@ int main(int argc, char** argv) {
     if (census)
         for (std::size_t stage = 0; stage < report.statesPerStage.size(); ++stage)
             std::cout << "storyStage " << stage << ": " << report.statesPerStage[stage] << " states\n";
+    std::cout << std::flush;
+    if (stats) printCosts(report);
     std::cout << "end titles reached in " << report.goals << " states";
     if (report.unexpanded != 0) std::cout << "; limit reached, " << report.unexpanded << " states not expanded";
     std::cout << "\nstates: " << report.states << ", actions: " << report.actions
