@@ -91,7 +91,7 @@ TEST(Explorer, TwoThreadsFindWhatOneFinds) {
     for (const explore::Start start : {explore::Start::NewGame, explore::Start::Continue}) {
         explore::Options options;
         options.start = start;
-        options.maxStates = 12345;
+        options.maxStates = 6000;
         options.threads = 1;
         const explore::Report a = explore::explore(options);
         options.threads = 2;

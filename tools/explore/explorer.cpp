@@ -23,8 +23,8 @@ Report explore(const Options& options) {
     report.costs.searchSeconds = secondsSince(phase);
     report.costs.threads = found.threads;
     report.costs.keyBytes = found.store.bytes() + found.strings->looks.bytes() + found.strings->captions.bytes();
-    report.costs.stateBytes = found.nodes.capacity() * sizeof(StateNode);
-    report.costs.edgeBytes = found.edges.bytes() + found.edgeStart.capacity() * sizeof(std::uint32_t);
+    report.costs.stateBytes = found.nodes.bytes();
+    report.costs.edgeBytes = found.edges.bytes() + found.edgeStart.bytes();
     report.costs.peakLookBytes = found.peakLookBytes;
 
     phase = std::chrono::steady_clock::now();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <deque>
+#include <stdexcept>
 #include <thread>
 
 namespace explore {
@@ -126,7 +127,8 @@ public:
                 merge(next, expansions_[next % kChunk]);
             }
         }
-        result_.edgeStart.resize(result_.nodes.size() + 1, static_cast<std::uint32_t>(result_.edges.size()));
+        while (result_.edgeStart.size() <= result_.nodes.size())
+            result_.edgeStart.push_back(static_cast<std::uint32_t>(result_.edges.size()));
         return std::move(result_);
     }
 
@@ -149,6 +151,7 @@ private:
 
     void merge(std::size_t s, Expansion& e) {
         const auto state = static_cast<std::uint32_t>(s);
+        if (result_.edges.size() >= StateStore::kMissing) throw std::length_error("explorer: too many actions between states");
         result_.nodes[s].expanded = 1;
         result_.edgeStart.push_back(static_cast<std::uint32_t>(result_.edges.size()));
         // Its look is no longer needed: it is the front of the queue.

@@ -23,11 +23,11 @@ struct StateNode {
 struct SearchResult {
     std::unique_ptr<SharedStrings> strings = std::make_unique<SharedStrings>();
     StateStore store;
-    std::vector<StateNode> nodes;
+    BlockArray<StateNode> nodes;
     Bytes firstLook;  // the start's look: replaying begins there
     // The distinct states each expanded state leads to (itself left out), state by state.
     BlockArray<std::uint32_t> edges;
-    std::vector<std::uint32_t> edgeStart;  // one more than nodes; edges of s: [edgeStart[s], edgeStart[s + 1])
+    BlockArray<std::uint32_t> edgeStart;  // one more than nodes; edges of s: [edgeStart[s], edgeStart[s + 1])
     std::size_t actions = 0;
     std::vector<std::size_t> statesPerStage;
     std::size_t peakLookBytes = 0;  // the looks of states waiting to be expanded, at most

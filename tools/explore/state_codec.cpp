@@ -128,11 +128,12 @@ StateCodec::StateCodec(app::TfrmHlavni& form, SharedStrings& strings) : form_(fo
         if (steersPlay(*components_[i])) steering_.push_back(i);
     remembered_.resize(components_.size());
     loadsAfterRestore_.resize(components_.size());
-    // The game's variables, held flags and timer intervals, then one bit each for the steering
-    // components, the list and the timers.
+    // The game's variables, held flags and timer intervals as numbers, the list's length, and
+    // the bits: held flags, steering components, the list and the timers.
     std::size_t scalars = 0;
     app::forEachScalar(form.state, [&](const char*, std::int32_t) { ++scalars; });
-    fixedKeyBytes_ = kMaxNumberBytes * (scalars + app::kHeldFlagCount + 4 + 1) + (2 * steering_.size() + 6) / 8 + 1;
+    fixedKeyBytes_ = kMaxNumberBytes * (scalars + app::kHeldFlagCount + 4 + 1) +
+                     (1 + app::kHeldFlagCount + 2 * steering_.size() + 6) / 8 + 1;
 }
 
 void StateCodec::key(Bytes& out) {
@@ -141,7 +142,11 @@ void StateCodec::key(Bytes& out) {
     const std::size_t count = static_cast<std::size_t>(list.count());
     Writer w(out, fixedKeyBytes_ + kMaxNumberBytes * count);
     app::forEachScalar(s, [&](const char*, std::int32_t v) { w.integer(v); });
-    for (int k = 1; k <= app::kHeldFlagCount; ++k) w.integer(s.heldFlags.at(static_cast<std::size_t>(k)));
+    // Held flags are 0 or 1, one bit each; anything else follows the bits as numbers.
+    bool binary = true;
+    for (int k = 1; k <= app::kHeldFlagCount; ++k) binary = binary && (s.heldFlags.at(static_cast<std::size_t>(k)) & ~1) == 0;
+    w.bit(binary);
+    for (int k = 1; binary && k <= app::kHeldFlagCount; ++k) w.bit(s.heldFlags.at(static_cast<std::size_t>(k)) != 0);
     for (const std::size_t i : steering_) {
         w.bit(components_[i]->enabled());
         w.bit(components_[i]->visible());
@@ -151,6 +156,7 @@ void StateCodec::key(Bytes& out) {
     const auto timers = timersOf(form_);
     for (const ui::Timer* t : timers) w.bit(t->enabled());
     w.endBits();
+    for (int k = 1; !binary && k <= app::kHeldFlagCount; ++k) w.integer(s.heldFlags.at(static_cast<std::size_t>(k)));
     for (const ui::Timer* t : timers) w.integer(t->interval());
 
     w.number(static_cast<std::uint32_t>(count));
@@ -195,7 +201,8 @@ void StateCodec::decode(std::span<const std::uint8_t> key, std::span<const std::
     out.generation = ++generations_;
     Reader k(key);
     app::forEachScalar(out.state, [&](const char*, std::int32_t& v) { v = k.integer(); });
-    for (int f = 1; f <= app::kHeldFlagCount; ++f) out.state.heldFlags.at(static_cast<std::size_t>(f)) = k.integer();
+    const bool binary = k.bit();
+    for (int f = 1; binary && f <= app::kHeldFlagCount; ++f) out.state.heldFlags.at(static_cast<std::size_t>(f)) = k.bit() ? 1 : 0;
     for (std::size_t i = 0; i < steering_.size(); ++i) {
         k.bit();  // enabled and visible come again in the look
         k.bit();
@@ -204,6 +211,7 @@ void StateCodec::decode(std::span<const std::uint8_t> key, std::span<const std::
     out.listVisible = k.bit();
     for (DecodedState::Timer& t : out.timers) t.enabled = k.bit();
     k.endBits();
+    for (int f = 1; !binary && f <= app::kHeldFlagCount; ++f) out.state.heldFlags.at(static_cast<std::size_t>(f)) = k.integer();
     for (DecodedState::Timer& t : out.timers) t.interval = k.integer();
     out.inventory.resize(k.number());
     out.inventoryNumbers.resize(out.inventory.size());

@@ -55,7 +55,8 @@ std::uint32_t StateStore::find(std::span<const std::uint8_t> key, std::uint64_t 
 std::uint32_t StateStore::add(std::span<const std::uint8_t> key, std::uint64_t hash) {
     if (key.size() > 0xFFFF) throw std::length_error("explorer: a state key is longer than 65535 bytes");
     if (where_.size() >= kMissing - 1) throw std::length_error("explorer: too many states");
-    if ((where_.size() + 1) * 2 > slots_.size()) grow();
+    // Linear probing stays short up to 70 % full.
+    if ((where_.size() + 1) * 10 > slots_.size() * 7) grow();
     if (arenaUsed_ + key.size() + 2 > kArenaBlock) {
         arena_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kArenaBlock));
         arenaUsed_ = 0;
@@ -90,8 +91,7 @@ void StateStore::grow() {
 }
 
 std::size_t StateStore::bytes() const {
-    return arena_.size() * kArenaBlock + where_.capacity() * sizeof(std::uint64_t) +
-           slots_.capacity() * sizeof(std::uint64_t);
+    return arena_.size() * kArenaBlock + where_.bytes() + slots_.capacity() * sizeof(std::uint64_t);
 }
 
 }  // namespace explore

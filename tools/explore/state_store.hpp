@@ -1,5 +1,5 @@
 // Every state found so far: its key once, in large blocks, found again through an open
-// addressing hash table of state numbers; about the key's length plus 10 bytes a state.
+// addressing hash table of state numbers; about the key's length plus 20 bytes a state.
 #pragma once
 
 #include <cstdint>
@@ -53,7 +53,7 @@ private:
 
     std::vector<std::unique_ptr<std::uint8_t[]>> arena_;
     std::size_t arenaUsed_ = kArenaBlock;  // in the last block; full before the first
-    std::vector<std::uint64_t> where_;     // each key's block and offset; its length leads it
+    BlockArray<std::uint64_t> where_;      // each key's block and offset; its length leads it
     std::vector<std::uint64_t> slots_;     // high half: hash, low half: state number + 1; 0: empty
 };
 
