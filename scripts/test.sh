@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, then the core tests again under the
-# sanitizers, then the two parser fuzzers; ends with one "N passed, 0 failed" line.
+# Installs what is missing, builds, runs every test and both full explorations, then the core
+# tests again under the sanitizers, then the two parser fuzzers; ends with one
+# "N passed, 0 failed" line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,6 +11,13 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") | tee build/ctest.log
 
+# Both full explorations, on all cores: no state a player can reach may lose the way to the
+# end titles. A dead end fails the run and is printed with its path as kvelnor-script lines.
+explore_started=$(date +%s%N)
+build/kvelnor-explore --stats | tee build/explore-new.log
+build/kvelnor-explore --continue --stats | tee build/explore-continue.log
+echo "both explorations: $(( ($(date +%s%N) - explore_started) / 1000000000 )) s"
+
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELNOR_SANITIZE=ON -DKVELNOR_DESKTOP=OFF
 cmake --build build-sanitize -j "$jobs" --target kvelnor-core-tests
 (cd build-sanitize && ctest --output-on-failure -j "$jobs") | tee build-sanitize/ctest.log
@@ -17,6 +25,7 @@ cmake --build build-sanitize -j "$jobs" --target kvelnor-core-tests
 # The data.dat reader and the script parser under libFuzzer, for a bounded time.
 scripts/fuzz.sh 30
 
-# One closing line for both test runs (reached only when everything passed).
+# One closing line for the test runs and the explorations (reached only when everything passed).
 counted() { grep -Eo 'tests failed out of [0-9]+' "$1" | grep -Eo '[0-9]+$'; }
-echo "$(( $(counted build/ctest.log) + $(counted build-sanitize/ctest.log) )) passed, 0 failed"
+explorations=2
+echo "$(( $(counted build/ctest.log) + explorations + $(counted build-sanitize/ctest.log) )) passed, 0 failed"
