@@ -38,7 +38,11 @@ Report explore(const Options& options) {
     for (std::size_t s = 0; s < found.nodes.size(); ++s) {
         if (found.nodes[s].goal) ++report.goals;
         if (!found.nodes[s].expanded) ++report.unexpanded;
-        if (!hopeful[s]) report.deadEnds.push_back(replayer.replay(static_cast<std::uint32_t>(s)));
+        if (hopeful[s]) continue;
+        // States are numbered breadth first, so the first dead ends have the shortest paths.
+        ++report.deadEndCount;
+        if (options.deadEndPaths == 0 || report.deadEnds.size() < options.deadEndPaths)
+            report.deadEnds.push_back(replayer.replay(static_cast<std::uint32_t>(s)));
     }
     report.costs.replaySeconds = secondsSince(phase);
 

@@ -19,6 +19,8 @@ struct Options {
     Start start = Start::NewGame;
     std::size_t maxStates = 0;  // 0: no limit; otherwise stop expanding after this many states
     unsigned threads = 0;       // games played side by side; 0: one per processor
+    // How many dead ends are played again for their paths, the nearest first; 0: every one.
+    std::size_t deadEndPaths = 0;
     // Changes the game right after the start (tests use it to break the game on purpose).
     std::function<void(app::TfrmHlavni&)> prepare;
 };
@@ -45,7 +47,8 @@ struct Report {
     std::size_t actions = 0;
     std::size_t goals = 0;        // states at the end titles
     std::size_t unexpanded = 0;   // states left when the limit was reached
-    std::vector<DeadEnd> deadEnds;
+    std::size_t deadEndCount = 0;
+    std::vector<DeadEnd> deadEnds;  // the nearest, at most Options::deadEndPaths of them
     std::vector<std::size_t> statesPerStage;  // how many states each storyStage has
     Costs costs;
 };

@@ -40,6 +40,7 @@ void printCosts(const explore::Report& report) {
 
 int main(int argc, char** argv) {
     explore::Options options;
+    options.deadEndPaths = 100;
     bool census = false;
     bool stats = false;
     for (int i = 1; i < argc; ++i) {
@@ -52,16 +53,20 @@ int main(int argc, char** argv) {
             stats = true;
         } else if (arg == "--max-states" && i + 1 < argc) {
             options.maxStates = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--dead-end-paths" && i + 1 < argc) {
+            options.deadEndPaths = std::strtoul(argv[++i], nullptr, 10);
         } else if (arg == "--threads" && i + 1 < argc) {
             options.threads = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else {
             std::cerr << "usage: kvelnor-explore [--continue] [--max-states N] [--census] [--stats] [--threads N]\n"
+                         "                       [--dead-end-paths N]\n"
                          "Starts after \"Nová\" (or \"Nahrát\" with --continue) and explores every state;\n"
                          "with --max-states it stops expanding after N states (states left over count\n"
                          "as able to reach the end). --census counts the states of each storyStage,\n"
                          "--stats prints the time of each phase, states per second, bytes per state and\n"
                          "the peak memory; --threads sets how many games play side by side (default:\n"
-                         "one per processor).\n";
+                         "one per processor); --dead-end-paths N prints the paths of the N nearest dead\n"
+                         "ends (default 100; 0: every one).\n";
             return 2;
         }
     }
@@ -70,6 +75,9 @@ int main(int argc, char** argv) {
         std::cout << "dead end: " << dead.description << "\n";
         for (const std::string& step : dead.path) std::cout << "  " << step << "\n";
     }
+    if (report.deadEndCount > report.deadEnds.size())
+        std::cout << (report.deadEndCount - report.deadEnds.size())
+                  << " more dead ends, further from the start (--dead-end-paths 0 prints every one)\n";
     if (census)
         for (std::size_t stage = 0; stage < report.statesPerStage.size(); ++stage)
             std::cout << "storyStage " << stage << ": " << report.statesPerStage[stage] << " states\n";
@@ -78,6 +86,6 @@ int main(int argc, char** argv) {
     std::cout << "end titles reached in " << report.goals << " states";
     if (report.unexpanded != 0) std::cout << "; limit reached, " << report.unexpanded << " states not expanded";
     std::cout << "\nstates: " << report.states << ", actions: " << report.actions
-              << ", dead ends: " << report.deadEnds.size() << "\n";
-    return report.deadEnds.empty() ? 0 : 1;
+              << ", dead ends: " << report.deadEndCount << "\n";
+    return report.deadEndCount == 0 ? 0 : 1;
 }
