@@ -1,5 +1,5 @@
 // The six cursor pictures of the game, 32 x 32 two-colour pixel art: '#' black, '.' white,
-// ' ' transparent; the hot spot of each is its top-left pixel.
+// ' ' transparent; each has its hot spot where it points.
 #include "desktop/cursor_art.hpp"
 
 namespace desktop {
@@ -225,12 +225,12 @@ constexpr CursorArt kSipka4 = {
 
 const std::array<NamedCursorArt, kCursorArtCount>& cursorArt() {
     static const std::array<NamedCursorArt, kCursorArtCount> art = {{
-        {.number = app::kCursorUp, .name = "Sipka1", .rows = &kSipka1},
-        {.number = app::kCursorDown, .name = "Sipka2", .rows = &kSipka2},
-        {.number = app::kCursorTalk, .name = "Mluvit", .rows = &kMluvit},
-        {.number = app::kCursorHand, .name = "Ruka", .rows = &kRuka},
-        {.number = app::kCursorRight, .name = "Sipka3", .rows = &kSipka3},
-        {.number = app::kCursorLeft, .name = "Sipka4", .rows = &kSipka4},
+        {.number = app::kCursorUp, .name = "Sipka1", .rows = &kSipka1, .hotX = 10, .hotY = 0},
+        {.number = app::kCursorDown, .name = "Sipka2", .rows = &kSipka2, .hotX = 10, .hotY = 20},
+        {.number = app::kCursorTalk, .name = "Mluvit", .rows = &kMluvit, .hotX = 13, .hotY = 10},
+        {.number = app::kCursorHand, .name = "Ruka", .rows = &kRuka, .hotX = 12, .hotY = 14},
+        {.number = app::kCursorRight, .name = "Sipka3", .rows = &kSipka3, .hotX = 20, .hotY = 10},
+        {.number = app::kCursorLeft, .name = "Sipka4", .rows = &kSipka4, .hotX = 0, .hotY = 10},
     }};
     return art;
 }

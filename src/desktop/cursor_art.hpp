@@ -19,6 +19,8 @@ struct NamedCursorArt {
     int number;        // app::Cursor
     const char* name;  // the game's name for it
     const CursorArt* rows;
+    int hotX;  // the pixel that clicks: an arrow's tip, the middle of the lips or the hand
+    int hotY;
 };
 
 const std::array<NamedCursorArt, kCursorArtCount>& cursorArt();
