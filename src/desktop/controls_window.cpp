@@ -12,6 +12,11 @@ TfrmOvladani::TfrmOvladani(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(info::kControlsCaption));
     setModal(true);
     setFont(gameFont(kDefaultFontPixels));
+    setFixedSize(info::kControlsWindow.width, info::kControlsWindow.height);
+}
+
+TfrmOvladani& TfrmOvladani::built() {
+    if (panel_ != nullptr) return *this;
     addPlacedText(info::kControlsHeading, this);
 
     const ui::Rect& designPanel = info::kHelpPanel;
@@ -37,6 +42,12 @@ TfrmOvladani::TfrmOvladani(QWidget* parent) : QDialog(parent) {
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(info::kControlsWindow.width + growth, info::kControlsWindow.height);
+    return *this;
+}
+
+void TfrmOvladani::setVisible(bool visible) {
+    if (visible) built();
+    QDialog::setVisible(visible);
 }
 
 void TfrmOvladani::showEvent(QShowEvent* event) {

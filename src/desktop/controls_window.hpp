@@ -12,16 +12,23 @@ namespace desktop {
 
 class TfrmOvladani final : public QDialog {
 public:
+    // The texts are laid out (and so measured) when the window is first shown or asked for
+    // them, not while the game starts.
     explicit TfrmOvladani(QWidget* parent = nullptr);
 
-    [[nodiscard]] QFrame& panel() { return *panel_; }
-    [[nodiscard]] const std::vector<QLabel*>& helpLines() const { return lines_; }
-    [[nodiscard]] QPushButton& okButton() { return *ok_; }
+    [[nodiscard]] QFrame& panel() { return *built().panel_; }
+    [[nodiscard]] const std::vector<QLabel*>& helpLines() { return built().lines_; }
+    [[nodiscard]] QPushButton& okButton() { return *built().ok_; }
+
+    // Lays the texts out before the window first appears.
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    TfrmOvladani& built();
+
     QFrame* panel_ = nullptr;
     std::vector<QLabel*> lines_;
     QPushButton* ok_ = nullptr;

@@ -2,10 +2,13 @@
 
 #include "app/component_table.hpp"
 #include "desktop/fonts.hpp"
+#include "desktop/frame_theme.hpp"
+#include "desktop/held_view.hpp"
 #include "desktop/label_looks.hpp"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -13,23 +16,48 @@ namespace desktop {
 
 FormView::FormView(app::TfrmHlavni& form, const CursorTable& cursors, PictureStore* pictures, QWidget* parent)
     : QWidget(parent), form_(form), cursors_(cursors), store_(pictures) {
-    setFixedSize(app::kWindowWidth, app::kWindowHeight);
+    setFixedSize(scale_.logicalSize());
     setMouseTracking(true);
     setFont(gameFont(kDefaultFontPixels));
     refresh();
 }
+
+namespace {
+ui::Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+}  // namespace
 
 void FormView::refresh() {
     for (const auto& component : form_.stack.all()) {
         DecodedPicture& decoded = pictures_[component.get()];
         if (decoded.loads == component->pictureLoads()) continue;
         decoded.loads = component->pictureLoads();
+        decoded.scaled = QImage();
         const std::string& path = component->picture();
         if (path.empty())
             decoded.image = QImage();
         else
             decoded.image = store_ != nullptr ? store_->take(path) : decodePicture(path);
     }
+    // Only the scene and whatever is drawn beyond it (a held picture near the scene's edge) is
+    // painted again: the frame and the widgets on it stay as they are.
+    const QRect scene = scale_.widgetRect(app::kSceneRect);
+    QRegion beyond;
+    for (const auto& component : form_.stack.all()) {
+        if (!component->visible()) continue;
+        const ui::Rect drawn = component->kind() == ui::ComponentKind::Label ? toRect(labelRect(*component)) : component->rect();
+        const QRect shown = scale_.widgetRect(drawn).adjusted(-1, -1, 1, 1);
+        if (!scene.contains(shown)) beyond += shown;
+    }
+    update(QRegion(scene) + beyond + drawnBeyondScene_);
+    drawnBeyondScene_ = beyond;
+}
+
+void FormView::setLayoutScale(const LayoutScale& scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    for (auto& [component, decoded] : pictures_) decoded.scaled = QImage();
+    backdrop_ = QPixmap();
+    setFixedSize(scale_.logicalSize());
     update();
 }
 
@@ -38,77 +66,131 @@ QImage FormView::imageOf(const ui::Component& component) const {
     return found != pictures_.end() ? found->second.image : QImage();
 }
 
-ui::Component* FormView::componentAt(QPoint point) const { return form_.stack.hitTest(point.x(), point.y()); }
+ui::Component* FormView::componentAt(ui::Point point) const { return form_.stack.hitTest(point.x, point.y); }
 
-void FormView::showCursorAt(QPoint point) {
+void FormView::showCursorAt(ui::Point point) {
     const ui::Component* under = componentAt(point);
-    setCursor(cursors_.cursor(under != nullptr ? under->cursor() : app::kCursorDefault));
+    setCursor(cursors_.cursor(under != nullptr ? under->cursor() : app::kCursorDefault, devicePixelRatioF()));
 }
 
-void FormView::paintEvent(QPaintEvent* /*event*/) {
+const QPixmap& FormView::backdrop() {
+    if (backdrop_.isNull()) backdrop_ = frameBackdrop(scale_);
+    return backdrop_;
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // The frame's wood only where the scene picture does not cover it.
+    QRegion frame = event->region();
+    const auto scene = pictures_.find(form_.imgHlavni);
+    if (form_.imgHlavni->visible() && scene != pictures_.end() &&
+        scene->second.image.size() == QSize(app::kSceneRect.width, app::kSceneRect.height))
+        frame -= scale_.logicalRect(app::kSceneRect).toAlignedRect().marginsRemoved(QMargins(1, 1, 1, 1));
+    const double ratio = scale_.pixelRatio();
+    for (const QRect& part : frame)
+        painter.drawPixmap(part, backdrop(), QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toRect());
+    // The held picture stands for what is in the hand: it is drawn above the whole scene.
+    const ui::Component* held = heldPicture(form_);
     for (const auto& component : form_.stack.all()) {
-        if (!component->visible()) continue;
-        if (component->kind() == ui::ComponentKind::Label) {
+        if (!component->visible() || component.get() == held) continue;
+        if (component->kind() == ui::ComponentKind::Label)
             paintLabel(painter, *component);
-            continue;
-        }
-        const auto found = pictures_.find(component.get());
-        if (found == pictures_.end() || found->second.image.isNull()) continue;
-        // Unscaled from the top-left corner, cut to the component's rectangle.
-        const ui::Rect& r = component->rect();
-        const QImage& image = found->second.image;
-        painter.drawImage(QPoint(r.left, r.top), image,
-                          QRect(0, 0, std::min(r.width, image.width()), std::min(r.height, image.height())));
+        else
+            paintPicture(painter, *component, pictures_[component.get()]);
     }
+    if (held != nullptr && held->visible()) paintPicture(painter, *held, pictures_[held]);
+}
+
+void FormView::paintPicture(QPainter& painter, const ui::Component& component, DecodedPicture& decoded) {
+    if (decoded.image.isNull()) return;
+    // Unscaled in layout pixels from the top-left corner, cut to the component's rectangle.
+    const ui::Rect& r = component.rect();
+    const QRect source(0, 0, std::min(r.width, decoded.image.width()), std::min(r.height, decoded.image.height()));
+    const ui::Rect shown{r.left, r.top, source.width(), source.height()};
+    if (scale_.factor() == 1.0 && scale_.pixelRatio() == 1.0) {
+        painter.drawImage(QPoint(r.left, r.top), decoded.image, source);
+        return;
+    }
+    const QRect device = scale_.deviceRect(shown);
+    if (device.isEmpty()) return;
+    if (decoded.scaled.isNull() || decoded.scaled.size() != device.size()) {
+        // Whole multiples stay crisp pixel art; any other factor is smoothed. Scaled once per
+        // picture and scale, so moving the held picture costs only a copy.
+        const Qt::TransformationMode mode = scale_.isWholeMultiple() ? Qt::FastTransformation : Qt::SmoothTransformation;
+        const QImage& part = source == decoded.image.rect() ? decoded.image : decoded.image.copy(source);
+        decoded.scaled = part.scaled(device.size(), Qt::IgnoreAspectRatio, mode);
+        decoded.scaled.setDevicePixelRatio(scale_.pixelRatio());
+    }
+    painter.drawImage(QPointF(device.x() / scale_.pixelRatio(), device.y() / scale_.pixelRatio()), decoded.scaled);
 }
 
 void FormView::paintLabel(QPainter& painter, const ui::Component& label) const {
     if (label.text().empty()) return;
     const LabelLook look = labelLook(label.name());
-    const QRect area = labelRect(label);
+    const QFont font = scaledLabelFont(look, scale_);
+    const QString text = QString::fromStdString(label.text());
+    const QRectF place = scale_.logicalRect(label.rect());
+    const QRectF area(place.topLeft(), QFontMetricsF(font).size(0, text));
     if (look.background) painter.fillRect(area, *look.background);
-    painter.setFont(labelFont(look));
+    painter.setFont(font);
     painter.setPen(styleColour(look.style));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(label.text()));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 bool FormView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const ui::Component* under = componentAt(help->pos());
+    const ui::Component* under = componentAt(scale_.toLayout(help->pos()));
     if (under == nullptr || under->hint().empty()) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
-    const ui::Rect& r = under->rect();
-    QToolTip::showText(help->globalPos(), QString::fromStdString(under->hint()), this, QRect(r.left, r.top, r.width, r.height));
+    QToolTip::showText(help->globalPos(), QString::fromStdString(under->hint()), this, scale_.widgetRect(under->rect()));
     return true;
 }
 
 void FormView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
-    form_.stack.move(point.x(), point.y());
+    pointer_ = event->position();
+    const ui::Point point = scale_.toLayout(event->position());
+    delivering_ = true;
+    form_.stack.move(point.x, point.y);
     if (afterInput) afterInput();
+    delivering_ = false;
     showCursorAt(point);
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {
+    pointer_ = event->position();
     if (event->button() != Qt::LeftButton) return;
-    pressed_ = componentAt(event->position().toPoint());
+    pressed_ = componentAt(scale_.toLayout(event->position()));
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* event) {
+    pointer_ = event->position();
     if (event->button() != Qt::LeftButton) return;
     // A click is a press and a release on the same component, as the window system counts it.
-    const QPoint point = event->position().toPoint();
+    const ui::Point point = scale_.toLayout(event->position());
     ui::Component* under = componentAt(point);
     ui::Component* pressed = pressed_;
     pressed_ = nullptr;
     if (under == nullptr || under != pressed || !under->onClick) return;
-    form_.stack.click(point.x(), point.y());
+    form_.stack.click(point.x, point.y);
     if (afterInput) afterInput();
+    showCursorAt(point);
+}
+
+void FormView::leaveEvent(QEvent* event) {
+    pointer_.reset();
+    QWidget::leaveEvent(event);
+}
+
+void FormView::replayPointer() {
+    if (delivering_ || !pointer_ || !rect().contains(pointer_->toPoint())) return;
+    const ui::Point point = scale_.toLayout(*pointer_);
+    delivering_ = true;
+    form_.stack.move(point.x, point.y);
+    delivering_ = false;
     showCursorAt(point);
 }
 

@@ -1,16 +1,21 @@
-// The main window's picture and label stack drawn at its designed coordinates; mouse moves and
-// clicks go to the component the core's hit test names, and its cursor and hint are shown.
+// The main window's picture and label stack, drawn at the layout's scale; mouse moves and clicks
+// are mapped back to layout coordinates and go to the component the core's hit test names, and
+// its cursor and hint are shown.
 #pragma once
 
 #include "app/main_form.hpp"
 #include "desktop/cursors.hpp"
+#include "desktop/layout_scale.hpp"
 #include "desktop/picture_store.hpp"
 
 #include <QImage>
+#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 namespace desktop {
@@ -24,6 +29,14 @@ public:
     // repaints. Called only when the model changed.
     void refresh();
 
+    // Draws the layout at this scale; the view takes the layout's size at it.
+    void setLayoutScale(const LayoutScale& scale);
+    [[nodiscard]] const LayoutScale& layoutScale() const { return scale_; }
+
+    // After the scene changed under a pointer that did not move: the pointer's place is given
+    // to the core again, as a move, and the cursor of what lies there now is shown.
+    void replayPointer();
+
     // The decoded picture drawn for a component (null when it carries none).
     [[nodiscard]] QImage imageOf(const ui::Component& component) const;
 
@@ -36,22 +49,31 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     struct DecodedPicture {
         std::uint64_t loads = 0;
         QImage image;
+        QImage scaled;  // the part drawn, at the current scale; null until needed
     };
 
-    ui::Component* componentAt(QPoint point) const;
-    void showCursorAt(QPoint point);
+    ui::Component* componentAt(ui::Point point) const;
+    void showCursorAt(ui::Point point);
+    void paintPicture(QPainter& painter, const ui::Component& component, DecodedPicture& decoded);
     void paintLabel(QPainter& painter, const ui::Component& label) const;
+    const QPixmap& backdrop();
 
     app::TfrmHlavni& form_;
     const CursorTable& cursors_;
     PictureStore* store_;
+    LayoutScale scale_;
     std::unordered_map<const ui::Component*, DecodedPicture> pictures_;
+    QPixmap backdrop_;
+    QRegion drawnBeyondScene_;  // what the last refresh drew outside the scene picture
     ui::Component* pressed_ = nullptr;
+    std::optional<QPointF> pointer_;  // where the pointer last was over the view
+    bool delivering_ = false;         // a mouse event is being passed to the core
 };
 
 }  // namespace desktop

@@ -12,16 +12,24 @@
 #include "desktop/qt_platform.hpp"
 #include "desktop/sound_player.hpp"
 
+#include <QSettings>
+
+#include <memory>
+
 namespace desktop {
 
 class Game {
 public:
-    // Builds the three windows; nothing is shown and no start-up handler has run yet.
-    Game();
+    // Builds the three windows; nothing is shown and no start-up handler has run yet. With
+    // settings, the window's place and the view choices are read from them at start and
+    // written back whenever they change; without, the window starts maximised and keeps nothing.
+    explicit Game(std::unique_ptr<QSettings> settings = nullptr);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+    ~Game();
 
-    // Shows the main window maximised and runs the start-up handler.
+    // Shows the main window (maximised the first time, else as the player left it) and runs the
+    // start-up handler; the window icon is drawn once the first frame is on screen.
     void start();
 
     QtClock clock;
@@ -34,6 +42,12 @@ public:
     TfrmOvladani controls{&mainWindow};
     QtClock aboutClock;  // the About window's timer runs on, whatever the game's clock does
     TfrmOprogramu about{aboutClock, &mainWindow};
+
+private:
+    void rememberView();
+
+    std::unique_ptr<QSettings> settings_;
+    bool started_ = false;
 };
 
 }  // namespace desktop

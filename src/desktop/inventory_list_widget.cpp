@@ -16,13 +16,15 @@ InventoryListWidget::InventoryListWidget(ui::SortedList& list, QWidget* parent) 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setFont(narrowFont(kDefaultFontPixels));
+    // The highlight shows what is in the hand, never what the pointer passes over.
+    viewport()->setAttribute(Qt::WA_Hover, false);
     setWordWrap(true);  // a caption too long even for the narrow font takes two lines
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(false);
     sync();
 }
 
-void InventoryListWidget::sync() {
+void InventoryListWidget::sync(const std::optional<std::string>& held) {
     std::vector<QString> captions;
     for (const std::string& caption : list_.captions()) captions.push_back(QString::fromStdString(caption));
     bool same = static_cast<int>(captions.size()) == count();
@@ -31,9 +33,14 @@ void InventoryListWidget::sync() {
         clear();
         for (const QString& caption : captions) addItem(caption);
     }
-    const std::optional<int> selected = list_.selected();
-    for (int row = 0; row < count(); ++row) item(row)->setSelected(selected == row);
-    if (selected) scrollToItem(item(*selected));
+    // The model's own selection stays the rules' business: it outlives the hand (Zpět, an item
+    // used up), and a highlight then would look as if the item were still held.
+    std::optional<int> highlighted;
+    if (held)
+        for (int row = 0; row < count() && !highlighted; ++row)
+            if (captions[static_cast<std::size_t>(row)] == QString::fromStdString(*held)) highlighted = row;
+    for (int row = 0; row < count(); ++row) item(row)->setSelected(highlighted == row);
+    if (highlighted) scrollToItem(item(*highlighted));
     setEnabled(list_.enabled());
     setVisible(list_.visible());
 }

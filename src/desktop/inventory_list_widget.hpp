@@ -1,5 +1,6 @@
-// The inventory list as a Qt list driven by the model's SortedList: it shows the model's entries
-// and selection, and passes clicks (on an entry or the empty area) and double clicks to it.
+// The inventory list as a Qt list driven by the model's SortedList: it shows the model's entries,
+// highlights the entry of the item in the hand, and passes clicks (on an entry or the empty area)
+// and double clicks to it.
 #pragma once
 
 #include "ui/sorted_list.hpp"
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace desktop {
 
@@ -15,8 +17,9 @@ class InventoryListWidget final : public QListWidget {
 public:
     explicit InventoryListWidget(ui::SortedList& list, QWidget* parent = nullptr);
 
-    // Shows the model's entries, selection, enabled and visible state.
-    void sync();
+    // Shows the model's entries, enabled and visible state, and highlights the first entry with
+    // the caption of the item in the hand (none with an empty hand).
+    void sync(const std::optional<std::string>& held = std::nullopt);
 
     // Runs after every click passed to the model.
     std::function<void()> afterInput;

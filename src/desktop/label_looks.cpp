@@ -27,6 +27,12 @@ QFont labelFont(const LabelLook& look) {
     return font;
 }
 
+QFont scaledLabelFont(const LabelLook& look, const LayoutScale& scale) {
+    QFont font = labelFont(look);
+    font.setPixelSize(scale.pixels(look.style.pixelSize));
+    return font;
+}
+
 QRect labelRect(const ui::Component& label) {
     const QFontMetrics metrics(labelFont(labelLook(label.name())));
     const QSize size = label.text().empty() ? QSize(0, 0) : metrics.size(0, QString::fromStdString(label.text()));

@@ -2,7 +2,7 @@
 #include "desktop/czech_language.hpp"
 #include "desktop/game.hpp"
 #include "desktop/game_directory.hpp"
-#include "desktop/game_icon.hpp"
+#include "desktop/view_settings.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::kApplicationTitle);
     desktop::useCzech(application);
-    QApplication::setWindowIcon(desktop::gameIcon());
     const QString installedData = QApplication::applicationDirPath() + QStringLiteral("/" KVELNOR_DATA_FROM_PROGRAM);
     const QStringList arguments = QApplication::arguments();
     // The installed launcher always plays in the player's own directory, wherever it is started.
@@ -21,7 +20,7 @@ int main(int argc, char** argv) {
         desktop::enterGameDirectory(installedData);
     if (arguments.contains(QString::fromLatin1(desktop::kFirstCheckpointOption)))
         desktop::makeFirstCheckpoint(QDir::currentPath());
-    desktop::Game game;
+    desktop::Game game(desktop::playerSettings());
     game.start();
     return QApplication::exec();
 }

@@ -1,70 +1,61 @@
 #include "desktop/main_window.hpp"
 
 #include "app/component_table.hpp"
-#include "desktop/fonts.hpp"
+#include "desktop/frame_theme.hpp"
+#include "desktop/held_view.hpp"
+#include "desktop/letterbox_area.hpp"
+#include "desktop/view_menu.hpp"
 
-#include <QResizeEvent>
+#include <QEvent>
+#include <QMenuBar>
 
-#include <algorithm>
+#include <utility>
 
 namespace desktop {
 
 namespace {
 
-QRect toQRect(const ui::Rect& r) { return {r.left, r.top, r.width, r.height}; }
-
-// Keeps its one child, the designed layout, centred; a window smaller than the layout shows
-// its top-left part.
-class CentringArea final : public QWidget {
-public:
-    explicit CentringArea(QWidget* parent) : QWidget(parent) {}
-    void setContent(QWidget* content) {
-        content_ = content;
-        placeContent();
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* /*event*/) override { placeContent(); }
-
-private:
-    void placeContent() {
-        if (content_ == nullptr) return;
-        content_->move(std::max(0, (width() - content_->width()) / 2), std::max(0, (height() - content_->height()) / 2));
-    }
-    QWidget* content_ = nullptr;
-};
+// A new font makes a widget lay out again: set only one that differs.
+void setFontIfChanged(QWidget& widget, const QFont& font) {
+    if (widget.font() != font) widget.setFont(font);
+}
 
 }  // namespace
 
 MainWindow::MainWindow(app::TfrmHlavni& form, const CursorTable& cursors, PictureStore* pictures)
     : form_(form), pictures_(pictures) {
     setWindowTitle(kMainWindowCaption);
-    auto* area = new CentringArea(this);
-    setCentralWidget(area);
-    view_ = new FormView(form_, cursors, pictures_, area);
-    area->setContent(view_);
+    area_ = new LetterboxArea(this);
+    setCentralWidget(area_);
+    view_ = new FormView(form_, cursors, pictures_, area_);
+    area_->setContent(view_);
     view_->afterInput = [this] { refresh(); };
 
     panel_ = new QFrame(view_);
-    panel_->setGeometry(toQRect(app::kPanelRect));
-    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel_->setLineWidth(1);
+    panel_->setObjectName(kTextPanelName);
     line_ = new QLabel(panel_);
     line_->setTextFormat(Qt::PlainText);
-    line_->setFont(gameFont(kLineFontPixels));
-    line_->move(app::kLblTextOffset.left, app::kLblTextOffset.top);
+    line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A line too long for the panel in a larger font breaks again between words.
+    line_->setWordWrap(true);
 
     btnZpet_ = addButton(form_.btnZpet);
     btnPruzkum_ = addButton(form_.btnPruzkum);
     list_ = new InventoryListWidget(form_.lbPredmety, view_);
-    list_->setGeometry(toQRect(form_.lbPredmety.rect()));
+    list_->setObjectName(kInventoryListName);
     list_->afterInput = [this] { refresh(); };
     btnSpojit_ = addButton(form_.btnSpojit);
 
     menu_ = std::make_unique<MenuBridge>(*menuBar(), form_.mm);
     menu_->afterInput = [this] { refresh(); };
+    viewMenu_ = std::make_unique<ViewMenu>(*menuBar());
+    viewMenu_->onChange = [this](const ViewOptions& options) { playerChangedView(options); };
+    viewMenu_->show(options_);
 
-    // The window's smallest useful size shows the layout down to the text panel.
+    // The smallest window still shows the whole layout at a readable size.
+    area_->setMinimumSize(LayoutScale(kMinimumFactor, 1.0).logicalSize());
+    area_->onResize = [this] { placeLayout(); };
+    // The layout is placed and styled when the window first gets its size on screen.
     resize(app::kWindowWidth, app::kWindowHeight);
     refresh();
 }
@@ -73,7 +64,7 @@ MainWindow::~MainWindow() = default;
 
 QPushButton* MainWindow::addButton(ui::Component& model) {
     auto* button = new QPushButton(QString::fromStdString(model.text()), view_);
-    button->setGeometry(toQRect(model.rect()));
+    button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, &model] {
         if (!model.enabled() || !model.visible() || !model.onClick) return;
         model.onClick();
@@ -88,14 +79,104 @@ QPushButton& MainWindow::buttonOf(const ui::Component& button) {
     return *btnSpojit_;
 }
 
+void MainWindow::setViewOptions(const ViewOptions& options) {
+    const bool textChanged = options.largerText != options_.largerText;
+    options_ = options;
+    viewMenu_->show(options_);
+    // Only the full-screen flag changes: leaving full screen returns to maximised or not, as before.
+    if (options_.fullScreen != isFullScreen())
+        setWindowState(options_.fullScreen ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    if (textChanged) {
+        setFontIfChanged(*line_, lineFont(layoutScale(), options_.largerText));
+        fitLine();
+    }
+    // A hidden window is placed when it is shown and gets its size.
+    if (isVisible()) placeLayout();
+}
+
+void MainWindow::playerChangedView(const ViewOptions& options) {
+    setViewOptions(options);
+    if (afterViewChange) afterViewChange();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isFullScreen() == options_.fullScreen) return;
+    // The window manager may leave full screen on its own: the menu follows.
+    options_.fullScreen = isFullScreen();
+    viewMenu_->show(options_);
+    if (afterViewChange) afterViewChange();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (afterViewChange) afterViewChange();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::placeLayout() {
+    applyScale(LayoutScale::fitting(area_->size(), area_->devicePixelRatioF(), options_.sharpPixels));
+    area_->placeContent();
+}
+
+void MainWindow::applyScale(const LayoutScale& scale) {
+    if (placed_ && scale == layoutScale()) return;
+    placed_ = true;
+    view_->setLayoutScale(scale);
+    styleFrame();
+    dressTextPanel(*panel_, scale);
+    panel_->setGeometry(scale.widgetRect(app::kPanelRect));
+    // The line keeps its designed offset inside the panel, measured from the panel's corner.
+    const QRect panel = scale.widgetRect(app::kPanelRect);
+    const QRect line = scale.widgetRect({app::kPanelRect.left + app::kLblTextOffset.left,
+                                         app::kPanelRect.top + app::kLblTextOffset.top, 0, 0});
+    line_->move(line.topLeft() - panel.topLeft());
+    setFontIfChanged(*line_, lineFont(scale, options_.largerText));
+    fitLine();
+    for (ui::Component* model : {&form_.btnZpet, &form_.btnPruzkum, &form_.btnSpojit}) {
+        QPushButton& button = buttonOf(*model);
+        button.setGeometry(scale.widgetRect(model->rect()));
+        setFontIfChanged(button, buttonFont(scale));
+    }
+    list_->setGeometry(scale.widgetRect(form_.lbPredmety.rect()));
+    setFontIfChanged(*list_, listFont(scale, list_->width()));
+}
+
 void MainWindow::refresh() {
+    if (std::optional<std::string> held = heldCaption(form_); held != shownHeld_) {
+        shownHeld_ = std::move(held);
+        list_->sync(shownHeld_);
+        view_->refresh();  // the held picture is drawn above the scene only while it is held
+    }
     if (form_.changes.value == shownChange_) return;
     shownChange_ = form_.changes.value;
+    syncShown();
+    // The scene may have changed under a pointer that stayed still: what lies there now hears
+    // of the pointer and shows its cursor, and what that changed is shown too.
+    view_->replayPointer();
+    if (form_.changes.value != shownChange_) {
+        shownChange_ = form_.changes.value;
+        syncShown();
+    }
+}
+
+void MainWindow::styleFrame() {
+    // The buttons and the list are hidden until a game starts: their style sheet waits for
+    // them, off the way to the first frame. Restyling polishes every child again, so it is
+    // set again only when a width or padding of the frame changed.
+    const bool shown = form_.lbPredmety.visible() || form_.btnZpet.visible() || form_.btnPruzkum.visible() ||
+                       form_.btnSpojit.visible() || !view_->styleSheet().isEmpty();
+    if (!shown || !placed_) return;
+    if (QString sheet = frameStyleSheet(layoutScale()); sheet != view_->styleSheet()) view_->setStyleSheet(sheet);
+}
+
+void MainWindow::syncShown() {
     view_->refresh();
     if (pictures_ != nullptr) pictures_->clear();
     syncLine();
+    styleFrame();
     syncButtons();
-    list_->sync();
+    shownHeld_ = heldCaption(form_);
+    list_->sync(shownHeld_);
     menu_->sync();
 }
 
@@ -112,7 +193,13 @@ void MainWindow::syncLine() {
     const QString text = QString::fromStdString(form_.lblText.text());
     if (line_->text() == text) return;
     line_->setText(text);
-    line_->adjustSize();
+    fitLine();
+}
+
+void MainWindow::fitLine() {
+    // As wide as the panel less the line's offset on both sides; as high as its text needs.
+    const int width = panel_->width() - 2 * line_->x();
+    line_->resize(width, line_->heightForWidth(width));
 }
 
 }  // namespace desktop

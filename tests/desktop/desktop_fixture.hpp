@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -35,14 +36,27 @@ public:
         if (checkpoint) std::ofstream(form.checkpointPath) << *checkpoint;
         form.FormCreate();
         window = std::make_unique<desktop::MainWindow>(form, cursors, nullptr);
-        window->resize(app::kWindowWidth, app::kWindowHeight + 40);
         window->show();
+        showLayoutAt(1.0);
+    }
+
+    // Sizes the window so that its central area holds the layout exactly at that factor.
+    void showLayoutAt(double factor) {
+        const QWidget& area = *window->centralWidget();
+        const QSize layout(static_cast<int>(std::ceil(app::kWindowWidth * factor)),
+                           static_cast<int>(std::ceil(app::kWindowHeight * factor)));
+        window->resize(window->size() - area.size() + layout);
         QApplication::processEvents();
     }
 
+    // Where a pointer in the view lies over that point of the layout.
+    [[nodiscard]] QPoint inView(int x, int y) const {
+        return window->view().layoutScale().toLogical({x, y}).toPoint();
+    }
+
     // A left click at design coordinates of the layout, through the real widget under it.
-    void clickAt(int x, int y) { QTest::mouseClick(&window->view(), Qt::LeftButton, {}, QPoint(x, y)); }
-    void moveTo(int x, int y) { QTest::mouseMove(&window->view(), QPoint(x, y)); }
+    void clickAt(int x, int y) { QTest::mouseClick(&window->view(), Qt::LeftButton, {}, inView(x, y)); }
+    void moveTo(int x, int y) { QTest::mouseMove(&window->view(), inView(x, y)); }
 
     // Hands the player control: timers stopped, shield down, buttons and list shown.
     void takeControl() {

@@ -1,6 +1,8 @@
 // The whole desktop game as the program starts it, in a working directory of its own.
 #include "desktop/game.hpp"
 #include "box_closer.hpp"
+#include "desktop/view_menu.hpp"
+#include "desktop/view_settings.hpp"
 #include "desktop_fixture.hpp"
 
 #include "../support/data_folder.hpp"
@@ -10,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -106,6 +109,27 @@ TEST(Game, MissingCutAndOversizedFilesAreNamedInOneBoxAndNotAgainInPlay) {
     EXPECT_EQ(game.form.inv(1).picture(), pic::prukaz_mini);
     EXPECT_TRUE(game.mainWindow.view().imageOf(game.form.inv(1)).isNull());
     EXPECT_EQ(boxes.texts.size(), 1U);
+}
+
+TEST(Game, WritesAViewChoiceAtOnceAndStartsWithItNextTime) {
+    InGameDirectory here("1");
+    kvdesk::TempDir dir;
+    const auto settings = [&dir] {
+        return std::make_unique<QSettings>(QString::fromStdString((dir.path() / "view.ini").string()), QSettings::IniFormat);
+    };
+    {
+        desktop::Game game(settings());
+        game.start();
+        EXPECT_TRUE(game.mainWindow.windowState().testFlag(Qt::WindowMaximized));  // the first run
+        game.mainWindow.viewMenu().largerText().trigger();
+        EXPECT_TRUE(desktop::readView(*settings()).options.largerText);
+    }
+    desktop::Game again(settings());
+    again.start();
+    EXPECT_TRUE(again.mainWindow.viewOptions().largerText);
+    // Speed and sounds are the game's, not kept: they start as they always did.
+    EXPECT_TRUE(again.mainWindow.menu().actionOf(*again.form.mmStredni)->isChecked());
+    EXPECT_TRUE(again.mainWindow.menu().actionOf(*again.form.mmZvuky)->isChecked());
 }
 
 }  // namespace

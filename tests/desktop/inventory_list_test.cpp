@@ -42,26 +42,66 @@ TEST_F(InventoryListTest, ShowsTheModelsEntriesInTheModelsOrder) {
     EXPECT_EQ(list().item(0)->text().toStdString(), w.form.lbPredmety.caption(0));
 }
 
-TEST_F(InventoryListTest, EveryCaptionFitsOnOneLine) {
+TEST_F(InventoryListTest, EveryCaptionFitsOnOneLineAtEveryScale) {
     w.form.lbPredmety.clear();
     for (const char* caption : {"Služební průkaz", "Mobilní telefon", "Vlasec + matka", "Kreditní karta"})
         w.form.lbPredmety.append(caption);
     w.window->refresh();
-    const int lineHeight = list().fontMetrics().height();
-    for (int row = 0; row < list().count(); ++row)
-        EXPECT_LT(list().visualItemRect(list().item(row)).height(), 2 * lineHeight) << list().item(row)->text().toStdString();
+    for (const double factor : {0.75, 0.98, 1.0, 1.34, 1.5, 2.0}) {
+        w.showLayoutAt(factor);
+        const int lineHeight = list().fontMetrics().height();
+        for (int row = 0; row < list().count(); ++row)
+            EXPECT_LT(list().visualItemRect(list().item(row)).height(), 2 * lineHeight)
+                << list().item(row)->text().toStdString() << " at " << factor;
+        // Rows are roomy, yet fifteen entries still fit the list's height.
+        EXPECT_GT(list().visualItemRect(list().item(0)).height(), lineHeight + factor * 6) << factor;
+        EXPECT_LT(15 * list().visualItemRect(list().item(0)).height(), list().viewport()->height() + 2) << factor;
+    }
 }
 
 TEST_F(InventoryListTest, AClickOnAnEntrySelectsItThenRunsTheHandler) {
     const std::string second = w.form.lbPredmety.caption(1);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, centreOf(1));
     EXPECT_EQ(events, (std::vector<std::string>{"click " + second}));
-    EXPECT_TRUE(list().item(1)->isSelected());
-    // A selection the game makes by itself shows too.
-    w.form.lbPredmety.select(2);
+    EXPECT_EQ(w.form.lbPredmety.selected(), 1);
+    // The handler here took nothing into the hand, so nothing is highlighted.
+    EXPECT_TRUE(list().selectedItems().isEmpty());
+}
+
+TEST_F(InventoryListTest, TheEntryIsHighlightedExactlyWhileItsItemIsInTheHand) {
+    w.form.lbPredmety.onClick = [this] { w.form.lbPredmetyClick(); };
+    w.form.state.itemCount = w.form.lbPredmety.count();
+    const auto highlighted = [this] {
+        std::vector<std::string> shown;
+        for (QListWidgetItem* item : list().selectedItems()) shown.push_back(item->text().toStdString());
+        return shown;
+    };
+    int cardRow = -1;
+    for (int row = 0; row < list().count(); ++row)
+        if (list().item(row)->text() == QStringLiteral("Kreditní karta")) cardRow = row;
+    ASSERT_GE(cardRow, 0);
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, centreOf(cardRow));
+    ASSERT_TRUE(w.form.holding(2));
+    EXPECT_EQ(highlighted(), (std::vector<std::string>{"Kreditní karta"}));
+
+    // Zpět empties the hand: the entry stays selected in the model, but no longer looks held.
+    w.form.btnZpetClick();
     w.window->refresh();
-    EXPECT_TRUE(list().item(2)->isSelected());
-    EXPECT_FALSE(list().item(1)->isSelected());
+    EXPECT_EQ(w.form.lbPredmety.selected(), cardRow);
+    EXPECT_TRUE(highlighted().empty());
+
+    // Taken again, then used up by a rule that empties the hand: the highlight goes with it.
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, centreOf(cardRow));
+    EXPECT_EQ(highlighted(), (std::vector<std::string>{"Kreditní karta"}));
+    w.form.dropHeldItem();
+    w.window->refresh();
+    EXPECT_TRUE(highlighted().empty());
+
+    // The gun with its magazine out is still the gun.
+    w.form.setHeld(4, 1);
+    w.form.changes.bump();
+    w.window->refresh();
+    EXPECT_EQ(highlighted(), (std::vector<std::string>{"Zbraň"}));
 }
 
 TEST_F(InventoryListTest, AClickBelowTheEntriesSelectsNothingAndStillRunsTheHandler) {

@@ -1,6 +1,7 @@
 // The main window on screen: its caption and layout, clicks through the real view, the menu
 // bar, and pictures decoded once per load.
 #include "app/component_table.hpp"
+#include "desktop/frame_theme.hpp"
 #include "desktop/label_looks.hpp"
 #include "desktop_fixture.hpp"
 
@@ -34,12 +35,26 @@ TEST(MainWindow, ChildWidgetsStandAtTheModelsRectanglesInTheCentredLayout) {
     EXPECT_EQ(mw.inventoryList().geometry(), qrect(w.form.lbPredmety.rect()));
     EXPECT_EQ(mw.buttonOf(w.form.btnPruzkum).text(), "Průzkum");
 
-    // A window larger than the layout keeps it centred.
-    mw.resize(1400, 1000);
+    // A window of another shape scales the layout as a whole and keeps it centred.
+    w.showLayoutAt(1.5);
+    mw.resize(mw.width() + 300, mw.height());
     QApplication::processEvents();
     const QWidget& area = *mw.centralWidget();
-    EXPECT_EQ(mw.view().x(), (area.width() - app::kWindowWidth) / 2);
-    EXPECT_EQ(mw.view().y(), (area.height() - app::kWindowHeight) / 2);
+    EXPECT_DOUBLE_EQ(mw.layoutScale().factor(), 1.5);
+    EXPECT_EQ(mw.view().size(), QSize(1536, 1152));
+    EXPECT_EQ(mw.view().x(), (area.width() - mw.view().width()) / 2);
+    EXPECT_EQ(mw.view().y(), 0);
+    // Every child stands at its rectangle times the factor, to the nearest pixel.
+    const auto scaled = [](const ui::Rect& r) {
+        return QRectF(r.left * 1.5, r.top * 1.5, r.width * 1.5, r.height * 1.5);
+    };
+    const auto near = [](const QRect& shown, const QRectF& wanted) {
+        return std::abs(shown.left() - wanted.left()) <= 1 && std::abs(shown.top() - wanted.top()) <= 1 &&
+               std::abs(shown.width() - wanted.width()) <= 1 && std::abs(shown.height() - wanted.height()) <= 1;
+    };
+    EXPECT_TRUE(near(mw.textPanel().geometry(), scaled(app::kPanelRect))) << mw.textPanel().geometry().y();
+    EXPECT_TRUE(near(mw.inventoryList().geometry(), scaled(w.form.lbPredmety.rect())));
+    EXPECT_TRUE(near(mw.buttonOf(w.form.btnSpojit).geometry(), scaled(w.form.btnSpojit.rect())));
 }
 
 TEST(MainWindow, AButtonClickReachesItsHandlerOnlyWhileEnabled) {
@@ -142,8 +157,8 @@ TEST(MainWindow, HintsOfMapSpotsAndHeldPicturesShowAsTooltipsWhileTheyTakeTheMou
     ui::Component& card = w.form.inv(1);
     card.setEnabled(true);
     card.setVisible(true);
-    EXPECT_EQ(tooltipAt(w, QPoint(card.rect().left + 30, card.rect().top + 30)), "Služební průkaz");
-    EXPECT_TRUE(tooltipAt(w, QPoint(130, 300)).isEmpty());  // bare scene has no hint
+    EXPECT_EQ(tooltipAt(w, w.inView(card.rect().left + 30, card.rect().top + 30)), "Služební průkaz");
+    EXPECT_TRUE(tooltipAt(w, w.inView(130, 300)).isEmpty());  // bare scene has no hint
     QToolTip::hideText();
 }
 
@@ -152,7 +167,8 @@ TEST(MainWindow, MenuBarShowsTheGamesMenusWithTheirStates) {
     QMenuBar& bar = *w.window->menuBar();
     std::vector<QString> tops;
     for (QAction* a : bar.actions()) tops.push_back(a->text());
-    EXPECT_EQ(tops, (std::vector<QString>{"Hra", "Nastavení", "Informace"}));
+    // The game's three menus, and the window's own "Zobrazení" before "Informace".
+    EXPECT_EQ(tops, (std::vector<QString>{"Hra", "Nastavení", "Zobrazení", "Informace"}));
     QMenu& hra = *w.window->menu().menuOf(*w.form.mmHra);
     std::vector<QString> games;
     for (QAction* a : hra.actions()) games.push_back(a->text());
@@ -220,7 +236,7 @@ TEST(MainWindow, TheDialogueLineShowsInThePanel) {
     w.form.setLine("Starosta:Dobrý den,\nvítejte v Mlýnotrhách.");
     w.window->refresh();
     EXPECT_EQ(w.window->lineLabel().text(), "Starosta:Dobrý den,\nvítejte v Mlýnotrhách.");
-    EXPECT_EQ(w.window->lineLabel().font().pixelSize(), 13);
+    EXPECT_EQ(w.window->lineLabel().font().pixelSize(), desktop::kLineFontLayoutPixels);
     EXPECT_GT(w.window->lineLabel().height(), w.window->lineLabel().fontMetrics().height());
 }
 
