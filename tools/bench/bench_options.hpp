@@ -11,7 +11,7 @@ inline constexpr const char* kUsage =
     "usage: kvelnor-bench [--data DIR] [--scenario FILE] [--runs N] [--core-runs N]\n"
     "                     [--startup-runs N] [--idle-seconds S] [--only PART,...] [--list-clicks]\n"
     "Prints medians over repeated runs of the headless core replaying the scenario, the desktop\n"
-    "window's clicks from event to repainted frame, start-up to the first painted frame, peak\n"
+    "window's clicks from event to repainted frame at 1x and 2x the layout's size, start-up to the first painted frame, peak\n"
     "memory after the scenario and processor use idle at a pause point, each beside its floor.\n"
     "PART: core, clicks, startup, memory, idle. DIR defaults to data/ beside the program, FILE\n"
     "to the walkthrough. --list-clicks prints every click of the last run, slowest first.\n"

@@ -14,6 +14,8 @@
 
 #include <chrono>
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace bench {
 
@@ -76,13 +78,18 @@ std::string describe(const script::Action& action) {
 class WindowPlayer {
 public:
     // Starts the game as the program does, data.dat as it is in the working directory.
-    WindowPlayer() {
-        window_.resize(app::kWindowWidth, app::kWindowHeight + 40);
+    explicit WindowPlayer(int factor) {
         window_.show();
-        floor_.setFixedSize(app::kSceneRect.width, app::kSceneRect.height);
+        // The central area exactly the layout's size times the factor: the layout fills it.
+        QWidget& area = *window_.centralWidget();
+        window_.resize(window_.size() - area.size() + QSize(app::kWindowWidth, app::kWindowHeight) * factor);
+        floor_.factor = factor;
+        floor_.setFixedSize(app::kSceneRect.width * factor, app::kSceneRect.height * factor);
         floor_.show();
         QCoreApplication::processEvents();
     }
+
+    [[nodiscard]] double layoutFactor() const { return window_.layoutScale().factor(); }
 
     void play(const script::Action& action) {
         const std::optional<MouseTarget> target = isPlayerClick(action) ? targetOf(action) : std::nullopt;
@@ -133,8 +140,9 @@ private:
     }
 
     // A point of the designed layout goes to the child widget lying there, or to the picture stack.
-    MouseTarget inView(QPoint at) {
+    MouseTarget inView(QPoint layout) {
         desktop::FormView& view = window_.view();
+        const QPoint at = view.layoutScale().toLogical({layout.x(), layout.y()}).toPoint();
         QWidget* child = view.childAt(at);
         if (child == nullptr) return {&view, at};
         return {child, child->mapFrom(&view, at)};
@@ -185,9 +193,11 @@ private:
 
 }  // namespace
 
-ClickReplay replayClicks(const std::vector<script::Action>& actions) {
+ClickReplay replayClicks(const std::vector<script::Action>& actions, int factor) {
     removeCheckpoint();  // a new game, as the scenario starts
-    WindowPlayer player;
+    WindowPlayer player(factor);
+    if (player.layoutFactor() != factor)
+        throw std::runtime_error("the window could not be made big enough to show the layout at " + std::to_string(factor) + "x");
     for (const script::Action& action : actions) player.play(action);
     return player.finish();
 }

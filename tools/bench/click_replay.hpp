@@ -26,6 +26,8 @@ struct ClickReplay {
 
 // Plays the actions once in the current working directory (which holds data/); needs the
 // application object. Clicks go through Qt events, everything else through script::Session.
-ClickReplay replayClicks(const std::vector<script::Action>& actions);
+// The window shows the layout at the whole factor given (1: its designed size), and the floor
+// paints its picture scaled by the same factor.
+ClickReplay replayClicks(const std::vector<script::Action>& actions, int factor = 1);
 
 }  // namespace bench

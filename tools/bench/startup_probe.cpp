@@ -5,14 +5,16 @@
 #include "bench/picture_widget.hpp"
 #include "bench/statistics.hpp"
 #include "desktop/game.hpp"
-#include "desktop/game_icon.hpp"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace bench {
@@ -49,10 +51,11 @@ private:
 }  // namespace
 
 int runGameToFirstFrame(int argc, char** argv) {
+    // As the program starts, settings and all, but never with the player's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::kApplicationTitle);
-    QApplication::setWindowIcon(desktop::gameIcon());
-    desktop::Game game;
+    desktop::Game game(std::make_unique<QSettings>(QStringLiteral("bench-view.ini"), QSettings::IniFormat));
     FirstFrameWatcher watcher(game.mainWindow);
     game.start();
     return QApplication::exec();
