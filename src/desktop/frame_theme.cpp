@@ -32,8 +32,8 @@ const QColor kStoneDark(92, 88, 84);
 constexpr int kButtonFontLayoutPixels = 12;
 constexpr int kListFontLayoutPixels = 11;  // the narrow face: "Služební průkaz" on one line
 constexpr int kListBorderLayoutPixels = 1;
-constexpr int kListSidePaddingLayoutPixels = 1;
-constexpr int kItemTextMargins = 6;  // screen pixels the item view keeps beside a row's text
+constexpr int kListSidePaddingLayoutPixels = 0;
+constexpr int kItemTextMargins = 8;  // screen pixels the item view and its style keep beside a row's text
 constexpr int kGrainTileWidth = 256;  // layout pixels; the grain repeats across the layout
 constexpr int kGrainTileHeight = 96;
 

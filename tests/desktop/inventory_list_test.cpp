@@ -47,12 +47,17 @@ TEST_F(InventoryListTest, EveryCaptionFitsOnOneLineAtEveryScale) {
     for (const char* caption : {"Služební průkaz", "Mobilní telefon", "Vlasec + matka", "Kreditní karta"})
         w.form.lbPredmety.append(caption);
     w.window->refresh();
-    for (const double factor : {0.75, 0.98, 1.0, 1.34, 1.5, 2.0}) {
+    for (const double factor : {0.75, 0.91, 0.98, 1.0, 1.34, 1.5, 2.0}) {
         w.showLayoutAt(factor);
         const int lineHeight = list().fontMetrics().height();
-        for (int row = 0; row < list().count(); ++row)
-            EXPECT_LT(list().visualItemRect(list().item(row)).height(), 2 * lineHeight)
+        for (int row = 0; row < list().count(); ++row) {
+            const QRect place = list().visualItemRect(list().item(row));
+            // One line of text and the row's padding above and below it.
+            EXPECT_LT(place.height(), 2 * lineHeight + 8 * factor - 1) << list().item(row)->text().toStdString() << " at " << factor;
+            // Whole, not cut short with an ellipsis: room to spare beside the text.
+            EXPECT_LE(list().fontMetrics().horizontalAdvance(list().item(row)->text()) + 8, place.width())
                 << list().item(row)->text().toStdString() << " at " << factor;
+        }
         // Rows are roomy, yet fifteen entries still fit the list's height.
         EXPECT_GT(list().visualItemRect(list().item(0)).height(), lineHeight + factor * 6) << factor;
         EXPECT_LT(15 * list().visualItemRect(list().item(0)).height(), list().viewport()->height() + 2) << factor;
