@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/game_state.hpp"
+#include "app/story_names.hpp"
 #include "ui/component.hpp"
 #include "ui/component_stack.hpp"
 #include "ui/menu.hpp"

@@ -14,10 +14,8 @@ constexpr std::array<const char*, 13> kCheckpointInventory = {
     item::tyc,            item::matka,  item::mobilniTelefon,
 };
 
-constexpr int kMorningStage = 24;
-constexpr int kHotelRoomScene = 14;
+// The hotel room's pictureId on the second morning.
 constexpr int kHotelRoomPicture = 26;
-constexpr int kMorningTick = 412;
 // The second location caption counts from here to 200.
 constexpr int kSecondCaptionStep = 100;
 
@@ -28,13 +26,13 @@ void TfrmHlavni::mmNahratClick() {
     imgClona->setEnabled(false);
     TimerDead.setEnabled(false);
     imgClona->setEnabled(false);
-    state.storyStage = kMorningStage;
+    state.storyStage = stage::SecondMorning;
     showPicture(pic::pokoj1a);
     disableAllHotspots();
-    cur(2).setEnabled(true);
-    state.sceneId = kHotelRoomScene;
+    cur(hotspot::StepBack).setEnabled(true);
+    state.sceneId = scene::HotelRoom;
     state.pictureId = kHotelRoomPicture;
-    state.storyTick = kMorningTick;
+    state.storyTick = tick::SecondMorning;
     state.itemCount = static_cast<std::int32_t>(kCheckpointInventory.size());
     state.notebookLeft = 1;
     clearInventory();

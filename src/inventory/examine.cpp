@@ -19,36 +19,36 @@ constexpr std::array<int, 17> kExamineOrder = {
 constexpr int kMapOfThreePlaces = 1;
 constexpr int kMapOfFourPlaces = 2;
 
-// Reading the newspaper at this stage moves the story on to the next one.
-constexpr int kNewspaperStage = 25;
-constexpr int kNewspaperReadStage = 26;
-// From this stage the map shows the factory as a fourth place.
-constexpr int kFactoryOnMapStage = 18;
-// The escape from the hotel: the map stays folded.
-constexpr int kEscapeFirstStage = 36;
-constexpr int kEscapeLastStage = 38;
-// From this stage the storeroom lock lies open and its overlay stays hidden.
-constexpr int kLockOpenedStage = 17;
-
-bool inSecretPassage(int sceneId) { return sceneId >= 6 && sceneId <= 9; }
+bool inSecretPassage(int sceneId) { return sceneId >= scene::PassageFirstRoom && sceneId <= scene::PassageLastRoom; }
 
 // Zpět's scene rows, in the order tested.
-constexpr std::array<int, 28> kSceneRows = {1,   2,   3,   4,   11,  21,  12,  22,  13,  14, -9, -8, 100, 200,
-                                            101, 120, 102, 103, 300, 301, 310, 311, 5,   15, 6,  7,  8,   9};
+constexpr std::array<int, 28> kSceneRows = {
+    scene::Square,          scene::TownHallEntrance,  scene::TownHallCorridor,  scene::MayorsOffice,
+    scene::InnFront,        scene::TobacconistFront,  scene::Taproom,           scene::TobacconistShop,
+    scene::Reception,       scene::HotelRoom,         scene::CashMachineStreet, scene::CashMachine,
+    scene::PowerPlantGate,  scene::Park,              scene::PowerPlantYard,    scene::StoreroomLock,
+    scene::MachineHall,     scene::PlantBackRoom,     scene::FactoryFront,      scene::FactoryOffice,
+    scene::FactorySideYard, scene::FactoryStore,      scene::MayorsBackRoom,    scene::HotelWindow,
+    scene::PassageFirstRoom, scene::PassageSecondRoom, scene::PassageThirdRoom, scene::PassageLastRoom,
+};
 
-// Opens the village map, unless the agent is escaping or in the secret passage.
+// The factory marker on the open map.
+void showFactoryMarker(TfrmHlavni& f) {
+    f.loadPicture(f.map(mapspot::Factory), pic::maptov);
+    f.map(mapspot::Factory).setVisible(true);
+}
+
+// Opens the village map, unless the agent is escaping from the hotel or is in the secret passage.
 void openVillageMap(TfrmHlavni& f) {
-    const bool escaping = f.state.storyStage >= kEscapeFirstStage && f.state.storyStage <= kEscapeLastStage;
+    const bool escaping = f.state.storyStage >= stage::NoMoneyLeft && f.state.storyStage <= stage::GardenerBelow;
     if (escaping || inSecretPassage(f.state.sceneId)) return;
-    const bool withFactory = f.state.storyStage >= kFactoryOnMapStage;
+    // Once the factory is heard of, the map shows it as a fourth place.
+    const bool withFactory = f.state.storyStage >= stage::FactoryHeardOf;
     f.state.returnMode = withFactory ? kMapOfFourPlaces : kMapOfThreePlaces;
     f.showPicture(pic::mapa);
-    for (int n = 1; n <= 3; ++n) f.map(n).setEnabled(true);
-    f.map(4).setEnabled(withFactory);
-    if (withFactory) {
-        f.loadPicture(f.map(4), pic::maptov);
-        f.map(4).setVisible(true);
-    }
+    for (int n : {mapspot::Square, mapspot::PowerPlant, mapspot::Park}) f.map(n).setEnabled(true);
+    f.map(mapspot::Factory).setEnabled(withFactory);
+    if (withFactory) showFactoryMarker(f);
     f.disableAllHotspots();
 }
 
@@ -59,20 +59,21 @@ void returnFromCloseUp(TfrmHlavni& f, int sceneId) {
     if (const std::string scene = scenes::scenePicture(sceneId, f.state.storyStage); !scene.empty()) f.showPicture(scene);
     // The objects lying in the scene come back as their flags say.
     switch (sceneId) {
-        case 21:
-            if (f.state.hammerTaken == 0) f.showOverlay(21, true);
+        case scene::TobacconistFront:
+            if (f.state.hammerTaken == 0) f.showOverlay(hotspot::Hammer, true);
             break;
-        case 100:
-            if (f.state.nailTaken == 0) f.showOverlay(17, true);
+        case scene::PowerPlantGate:
+            if (f.state.nailTaken == 0) f.showOverlay(hotspot::Nail, true);
             break;
-        case 120:
-            f.showOverlay(22, true);
-            if (f.state.storyStage >= kLockOpenedStage) f.cur(22).setVisible(false);
+        case scene::StoreroomLock:
+            // Once the lock is repaired it lies open and its picture stays hidden.
+            f.showOverlay(hotspot::StoreroomLock, true);
+            if (f.state.storyStage >= stage::LockRepaired) f.cur(hotspot::StoreroomLock).setVisible(false);
             break;
-        case 102: f.showOverlay(25, f.state.lineTaken == 0); break;
-        case 103: f.showOverlay(26, f.state.wireTaken == 0); break;
-        case 310: f.showOverlay(30, f.state.rodTaken == 0); break;
-        case 311: f.showOverlay(32, f.state.nutTaken == 0); break;
+        case scene::MachineHall: f.showOverlay(hotspot::FishingLine, f.state.lineTaken == 0); break;
+        case scene::PlantBackRoom: f.showOverlay(hotspot::Wire, f.state.wireTaken == 0); break;
+        case scene::FactorySideYard: f.showOverlay(hotspot::Rod, f.state.rodTaken == 0); break;
+        case scene::FactoryStore: f.showOverlay(hotspot::Nut, f.state.nutTaken == 0); break;
         default: break;
     }
 }
@@ -82,9 +83,10 @@ void returnFromCloseUp(TfrmHlavni& f, int sceneId) {
 void TfrmHlavni::btnPruzkumClick() {
     // The close-up covers the scene: nothing in it may be clicked or stand on top of it.
     imgClona->setEnabled(true);
-    for (int n : {22, 32, 30, 26, 25}) showOverlay(n, false);
-    cur(21).setVisible(false);
-    cur(17).setVisible(false);
+    for (int n : {hotspot::StoreroomLock, hotspot::Nut, hotspot::Rod, hotspot::Wire, hotspot::FishingLine})
+        showOverlay(n, false);
+    cur(hotspot::Hammer).setVisible(false);
+    cur(hotspot::Nail).setVisible(false);
     for (ui::Component* till : {lblkasa1, lblkasa2}) {
         till->setEnabled(false);
         till->setVisible(false);
@@ -104,7 +106,8 @@ void TfrmHlavni::btnPruzkumClick() {
             openVillageMap(*this);
             continue;
         }
-        if (flag == held::Newspaper && state.storyStage == kNewspaperStage) state.storyStage = kNewspaperReadStage;
+        if (flag == held::Newspaper && state.storyStage == stage::NewspaperBought)
+            state.storyStage = stage::NewspaperRead;
         showPicture(inventory::closeUp(item, state));
         setExaminePictureId();
         setHeld(flag, 0);
@@ -121,10 +124,7 @@ void TfrmHlavni::btnZpetClick() {
     // no scene may show over it or put its objects back onto it.
     if (state.returnMode == kMapOfThreePlaces || state.returnMode == kMapOfFourPlaces) {
         showPicture(pic::mapa);
-        if (state.returnMode == kMapOfFourPlaces) {
-            loadPicture(map(4), pic::maptov);
-            map(4).setVisible(true);
-        }
+        if (state.returnMode == kMapOfFourPlaces) showFactoryMarker(*this);
         return;
     }
     for (const int sceneId : kSceneRows) returnFromCloseUp(*this, sceneId);

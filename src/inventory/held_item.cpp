@@ -9,9 +9,6 @@ namespace {
 
 // Only the first fifteen positions of the list can be taken into the hand.
 constexpr int kTakeDepth = 15;
-// The storyStage of the final chase, when taking the phone calls for help.
-constexpr int kChaseStage = 42;
-constexpr int kCallForHelpTick = 690;
 
 // The held picture's top-left corner from the pointer, so it never lies under the pointer.
 constexpr int kHeldPictureDx = 1;
@@ -44,7 +41,8 @@ void TfrmHlavni::lbPredmetyClick() {
         if (const int flag = flagToTake(lbPredmety.caption(p), state); flag != 0) setHeld(flag, 1);
     }
     if (state.combineArmed == 1) inventory::combineWithSelectedEntry(*this);
-    if (state.storyStage == kChaseStage && holding(held::Phone)) startCutscene(kCallForHelpTick);
+    // Once the door is barred, taking the phone calls for help.
+    if (state.storyStage == stage::DoorBarred && holding(held::Phone)) startCutscene(cutscene::Ending);
 }
 
 void TfrmHlavni::imgHlavniMouseMove(int x, int y) {

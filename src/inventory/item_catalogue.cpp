@@ -2,6 +2,7 @@
 #include "inventory/item_catalogue.hpp"
 
 #include "app/data_files.hpp"
+#include "app/story_names.hpp"
 #include "inventory/item_names.hpp"
 
 namespace inventory {
@@ -48,10 +49,6 @@ constexpr std::array<CatalogueItem, kItemCount> kCatalogue = {{
      .heldFiles = {pic::matka_vlasec_mini}, .closeUps = {pic::matka_vlasec}},
 }};
 
-// The storyStage from which the money looks as it does after the map and the second morning.
-constexpr int kMoneyAfterMapStage = 8;
-constexpr int kMoneySecondMorningStage = 24;
-
 }  // namespace
 
 const std::array<CatalogueItem, kItemCount>& catalogue() { return kCatalogue; }
@@ -75,8 +72,9 @@ std::string closeUp(const CatalogueItem& row, const app::GameState& state) {
         case CloseUpRule::ByMagazineOut: return row.closeUps[state.magazineOut == 1 ? 1 : 0];
         case CloseUpRule::ByCartridgesOut: return row.closeUps[state.cartridgesOut == 1 ? 1 : 0];
         case CloseUpRule::ByMoneyStage:
-            if (state.storyStage < kMoneyAfterMapStage) return row.closeUps[0];
-            if (state.storyStage < kMoneySecondMorningStage) return row.closeUps[1];
+            // Fewer notes once the map is bought, fewer again on the second morning.
+            if (state.storyStage < app::stage::MapBought) return row.closeUps[0];
+            if (state.storyStage < app::stage::SecondMorning) return row.closeUps[1];
             return row.closeUps[2];
         case CloseUpRule::OpensMap: return "";
     }

@@ -11,30 +11,30 @@ void TfrmHlavni::imgCur27Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::tovarna2);
-    cur(27).setEnabled(false);
-    cur(2).setEnabled(true);
+    cur(hotspot::FactoryEntrance).setEnabled(false);
+    cur(hotspot::StepBack).setEnabled(true);
     // The director receives the agent only for the two talks; otherwise his hotspot keeps its state.
-    if (state.storyStage == 19) cur(28).setEnabled(true);
-    if (state.storyStage == 26) cur(28).setEnabled(true);
+    if (state.storyStage == stage::AtFactory) cur(hotspot::Director).setEnabled(true);
+    if (state.storyStage == stage::NewspaperRead) cur(hotspot::Director).setEnabled(true);
 }
 
 // The director.
 void TfrmHlavni::imgCur28Click() {
-    if (state.storyStage == 19) startCutscene(298);
-    if (state.storyStage == 26) startCutscene(426);
+    if (state.storyStage == stage::AtFactory) startCutscene(cutscene::DirectorFirstTalk);
+    if (state.storyStage == stage::NewspaperRead) startCutscene(cutscene::DirectorSecondTalk);
 }
 
 // From the factory front to the side yard on the left.
 void TfrmHlavni::imgCur29Click() {
-    state.sceneId = 310;
+    state.sceneId = scene::FactorySideYard;
     state.pictureId = 620;
     showPicture(pic::tovarna3);
-    loadPicture(cur(30), pic::totyc);
-    showOverlay(30, state.rodTaken == 0);
-    cur(29).setEnabled(false);
-    cur(27).setEnabled(false);
-    cur(2).setEnabled(true);
-    cur(31).setEnabled(true);
+    loadPicture(cur(hotspot::Rod), pic::totyc);
+    showOverlay(hotspot::Rod, state.rodTaken == 0);
+    cur(hotspot::ToSideYard).setEnabled(false);
+    cur(hotspot::FactoryEntrance).setEnabled(false);
+    cur(hotspot::StepBack).setEnabled(true);
+    cur(hotspot::FactoryStoreDoor).setEnabled(true);
 }
 
 // The rod lying in the side yard.
@@ -42,19 +42,19 @@ void TfrmHlavni::imgCur30Click() {
     state.rodTaken = 1;
     dropHeldItem();
     addInventoryItem(item::tyc);
-    showOverlay(30, false);
+    showOverlay(hotspot::Rod, false);
 }
 
 // From the side yard into the store, where two workers talk on the second day.
 void TfrmHlavni::imgCur31Click() {
     state.sceneId += 1;
     state.pictureId += 2;
-    showPicture(scenes::scenePicture(311, state.storyStage));
-    loadPicture(cur(32), pic::tomatka);
-    showOverlay(32, state.nutTaken == 0);
-    cur(31).setEnabled(false);
-    showOverlay(30, false);
-    if (state.storyStage == 27) startCutscene(447);
+    showPicture(scenes::scenePicture(scene::FactoryStore, state.storyStage));
+    loadPicture(cur(hotspot::Nut), pic::tomatka);
+    showOverlay(hotspot::Nut, state.nutTaken == 0);
+    cur(hotspot::FactoryStoreDoor).setEnabled(false);
+    showOverlay(hotspot::Rod, false);
+    if (state.storyStage == stage::DirectorMetAgain) startCutscene(cutscene::Workers);
 }
 
 // The nut lying in the store.
@@ -62,10 +62,10 @@ void TfrmHlavni::imgCur32Click() {
     state.nutTaken = 1;
     dropHeldItem();
     addInventoryItem(item::matka);
-    showOverlay(32, false);
+    showOverlay(hotspot::Nut, false);
 }
 
 // The madman in the park.
-void TfrmHlavni::imgCur35Click() { startCutscene(471); }
+void TfrmHlavni::imgCur35Click() { startCutscene(cutscene::Madman); }
 
 }  // namespace app

@@ -8,35 +8,37 @@ namespace app {
 namespace {
 
 // The taproom's regulars sit at their table from the evening until the night is over.
-bool regularsAtTable(int stage) { return stage >= 20 && stage <= 23; }
+bool regularsAtTable(int storyStage) {
+    return storyStage >= stage::DirectorMet && storyStage <= stage::PlayingCards;
+}
 
 }  // namespace
 
 // The inn door: the taproom, the evening once the four parts are found, and closed to the
 // agent once he has fled without paying.
 void TfrmHlavni::imgCur8Click() {
-    if (state.storyStage < 39) {
+    if (state.storyStage < stage::EscapedThroughWindow) {
         state.sceneId += 1;
         state.pictureId += 2;
         showPicture(pic::hospoda2);
-        if (regularsAtTable(state.storyStage)) cur(33).setEnabled(true);
-        for (int n : {8, 6, 7}) cur(n).setEnabled(false);
-        cur(2).setEnabled(true);
-        cur(10).setEnabled(state.storyStage == 2);
-        cur(11).setEnabled(state.storyStage >= 3);
+        if (regularsAtTable(state.storyStage)) cur(hotspot::RegularsTable).setEnabled(true);
+        for (int n : {hotspot::InnDoor, hotspot::WalkRight, hotspot::WalkLeft}) cur(n).setEnabled(false);
+        cur(hotspot::StepBack).setEnabled(true);
+        cur(hotspot::Innkeeper).setEnabled(state.storyStage == stage::SentToInn);
+        cur(hotspot::ToReception).setEnabled(state.storyStage >= stage::SentToReception);
         const bool allPartsFound =
             state.lineTaken == 1 && state.wireTaken == 1 && state.rodTaken == 1 && state.nutTaken == 1;
-        if (allPartsFound && state.storyStage < 21) startCutscene(328);
+        if (allPartsFound && state.storyStage < stage::BeerOrdered) startCutscene(cutscene::EveningAtInn);
     }
-    if (state.storyStage > 38) startRemark(16);
+    if (state.storyStage >= stage::EscapedThroughWindow) startRemark(remark::InnWantsMoney);
 }
 
 // The innkeeper.
-void TfrmHlavni::imgCur10Click() { startCutscene(73); }
+void TfrmHlavni::imgCur10Click() { startCutscene(cutscene::Innkeeper); }
 
 // The regulars' table in the evening.
 void TfrmHlavni::imgCur33Click() {
-    if (state.storyStage == 21) startCutscene(340);
+    if (state.storyStage == stage::BeerOrdered) startCutscene(cutscene::RegularsTable);
 }
 
 // The way from the taproom to the reception.
@@ -44,11 +46,11 @@ void TfrmHlavni::imgCur11Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::hospoda3);
-    cur(11).setEnabled(false);
-    cur(33).setEnabled(false);
-    cur(12).setEnabled(state.storyStage == 3);
-    cur(13).setEnabled(state.storyStage >= 4);
-    if (state.storyStage == 34) startCutscene(539);
+    cur(hotspot::ToReception).setEnabled(false);
+    cur(hotspot::RegularsTable).setEnabled(false);
+    cur(hotspot::Receptionist).setEnabled(state.storyStage == stage::SentToReception);
+    cur(hotspot::ToRoom).setEnabled(state.storyStage >= stage::RoomLet);
+    if (state.storyStage == stage::FetchingNumber) startCutscene(cutscene::ReceptionistWantsPay);
 }
 
 // The receptionist: the conversation parked before the room is let goes on.
@@ -58,15 +60,14 @@ void TfrmHlavni::imgCur12Click() { resumeStoryClock(); }
 void TfrmHlavni::imgCur13Click() {
     state.sceneId += 1;
     state.pictureId += 2;
-    if (state.storyStage == 4) showPicture(pic::pokoj1);
-    if (state.storyStage >= 5) showPicture(pic::pokoj1a);
-    cur(13).setEnabled(false);
-    constexpr int kParkedTick = 127;  // where the script waits for the first visit to the room
-    if (state.storyTick == kParkedTick) resumeStoryClock();
-    if (state.storyStage == 35) {
-        startCutscene(551);
-        cur(2).setEnabled(false);
-        cur(40).setEnabled(true);
+    if (state.storyStage == stage::RoomLet) showPicture(pic::pokoj1);
+    if (state.storyStage >= stage::SettledIn) showPicture(pic::pokoj1a);
+    cur(hotspot::ToRoom).setEnabled(false);
+    if (state.storyTick == tick::ParkedAtReception) resumeStoryClock();
+    if (state.storyStage == stage::AskedToPay) {
+        startCutscene(cutscene::EmptyPockets);
+        cur(hotspot::StepBack).setEnabled(false);
+        cur(hotspot::Notebook).setEnabled(true);
     }
 }
 
@@ -74,10 +75,10 @@ void TfrmHlavni::imgCur13Click() {
 void TfrmHlavni::imgCur40Click() {
     addInventoryItem(item::zapisnik);
     showPicture(pic::pokoj1);
-    cur(40).setEnabled(false);
-    state.storyStage = 37;
+    cur(hotspot::Notebook).setEnabled(false);
+    state.storyStage = stage::NotebookRetaken;
     state.notebookCarried = 1;
-    cur(41).setEnabled(true);
+    cur(hotspot::Window).setEnabled(true);
 }
 
 // The window of the room.
@@ -85,17 +86,17 @@ void TfrmHlavni::imgCur41Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::pokoj2a);
-    cur(41).setEnabled(false);
-    cur(2).setEnabled(true);
-    if (state.storyStage == 37) startCutscene(556);
-    if (state.storyStage == 38) cur(42).setEnabled(true);
+    cur(hotspot::Window).setEnabled(false);
+    cur(hotspot::StepBack).setEnabled(true);
+    if (state.storyStage == stage::NotebookRetaken) startCutscene(cutscene::Window);
+    if (state.storyStage == stage::GardenerBelow) cur(hotspot::Gardener).setEnabled(true);
 }
 
 // The gardener below the window: only the line with the nut lures him away.
 void TfrmHlavni::imgCur42Click() {
     if (!holding(held::LineWithNut)) return;
     dropHeldItem();
-    startCutscene(562);
+    startCutscene(cutscene::LuringGardener);
     removeInventoryItem(item::vlasecMatka, 15);
 }
 
@@ -104,25 +105,25 @@ void TfrmHlavni::imgCur9Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::trafika2);
-    cur(2).setEnabled(true);
-    cur(7).setEnabled(false);
-    cur(9).setEnabled(false);
-    showOverlay(21, false);
-    cur(16).setEnabled(state.storyStage == 7);
-    if (state.storyStage == 24) cur(16).setEnabled(true);
+    cur(hotspot::StepBack).setEnabled(true);
+    cur(hotspot::WalkLeft).setEnabled(false);
+    cur(hotspot::ShopDoor).setEnabled(false);
+    showOverlay(hotspot::Hammer, false);
+    cur(hotspot::ShopAssistant).setEnabled(state.storyStage == stage::MoneyWithdrawn);
+    if (state.storyStage == stage::SecondMorning) cur(hotspot::ShopAssistant).setEnabled(true);
 }
 
 // The shop assistant: the map on the first day, the newspaper on the second.
 void TfrmHlavni::imgCur16Click() {
-    if (state.storyStage == 7) startCutscene(170);
-    if (state.storyStage == 24) startCutscene(412);
+    if (state.storyStage == stage::MoneyWithdrawn) startCutscene(cutscene::BuyingMap);
+    if (state.storyStage == stage::SecondMorning) startCutscene(cutscene::BuyingNewspaper);
 }
 
 // The hammer lying in front of the tobacconist.
 void TfrmHlavni::imgCur21Click() {
     addInventoryItem(item::kladivo);
     state.hammerTaken = 1;
-    showOverlay(21, false);
+    showOverlay(hotspot::Hammer, false);
 }
 
 }  // namespace app

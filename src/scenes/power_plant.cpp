@@ -9,9 +9,6 @@ namespace app {
 
 namespace {
 
-// The remark "this way it does not work", for the wrong item on the lock.
-constexpr int kWrongItemRemark = 6;
-
 // One step of the lock puzzle: the item that works at that storyStage and what it does.
 struct LockStep {
     int stage;
@@ -24,35 +21,44 @@ struct LockStep {
 // In the order the lock tests them; each tests the storyStage the earlier rows left, and
 // the stages run downwards, so one click makes at most one step.
 constexpr std::array<LockStep, 5> kLockSteps = {{
-    {.stage = 16, .item = held::Hammer, .strike = pic::story5, .nextStage = 17},      // knocks the piece out
-    {.stage = 15, .item = held::Nail, .overlay = pic::el4, .nextStage = 16},          // nail into the opened lock
-    {.stage = 14, .item = held::Cartridges, .overlay = pic::el3, .nextStage = 15},   // gunpowder into the lock
-    {.stage = 12, .item = held::Hammer, .strike = pic::story4, .nextStage = 13},      // the nail is stuck
-    {.stage = 11, .item = held::Nail, .overlay = pic::el2, .nextStage = 12},          // nail into the lock
+    {.stage = stage::NailOnGunpowder, .item = held::Hammer, .strike = pic::story5,
+     .nextStage = stage::LockRepaired},  // fires the powder and knocks the piece out
+    {.stage = stage::GunpowderInLock, .item = held::Nail, .overlay = pic::el4,
+     .nextStage = stage::NailOnGunpowder},  // nail into the opened lock
+    {.stage = stage::NailStuck, .item = held::Cartridges, .overlay = pic::el3,
+     .nextStage = stage::GunpowderInLock},  // gunpowder into the lock
+    {.stage = stage::NailInLock, .item = held::Hammer, .strike = pic::story4,
+     .nextStage = stage::NailHammered},  // the nail gets stuck
+    {.stage = stage::LockExamined, .item = held::Nail, .overlay = pic::el2,
+     .nextStage = stage::NailInLock},  // nail into the lock
 }};
 
-// The lock the agent sees at the storeroom door, by storyStage 10 to 17 (nullptr: none).
-const char* lockPictureAt(int stage) {
-    switch (stage) {
-        case 10:
-        case 11:
-        case 13:
-        case 14:
+// The lock the agent sees at the storeroom door while it is being repaired (nullptr: none).
+const char* lockPictureAt(int storyStage) {
+    switch (storyStage) {
+        case stage::LockToRepair:
+        case stage::LockExamined:
+        case stage::NailHammered:
+        case stage::NailStuck:
             return pic::el1;
-        case 12:
+        case stage::NailInLock:
             return pic::el2;
-        case 15:
+        case stage::GunpowderInLock:
             return pic::el3;
-        case 16:
+        case stage::NailOnGunpowder:
             return pic::el4;
         default:
             return nullptr;
     }
 }
 
-// The stages at which the lock takes a click when the agent comes to the door. At 16 the
-// lock still waits for the hammer, so an agent who stepped away can finish it on his return.
-bool lockTakesClicks(int stage) { return (stage >= 10 && stage <= 16) && stage != 13; }
+// The stages at which the lock takes a click when the agent comes to the door. With the nail
+// on the powder the lock still waits for the hammer, so an agent who stepped away can finish
+// it on his return.
+bool lockTakesClicks(int storyStage) {
+    return storyStage >= stage::LockToRepair && storyStage <= stage::NailOnGunpowder &&
+           storyStage != stage::NailHammered;
+}
 
 }  // namespace
 
@@ -61,7 +67,7 @@ void TfrmHlavni::imgCur17Click() {
     addInventoryItem(item::hrebik);
     dropHeldItem();
     state.nailTaken = 1;
-    showOverlay(17, false);
+    showOverlay(hotspot::Nail, false);
 }
 
 // From the gate into the yard.
@@ -69,50 +75,50 @@ void TfrmHlavni::imgCur18Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::elektr2);
-    cur(18).setEnabled(false);
-    showOverlay(17, false);
-    cur(19).setEnabled(true);
-    cur(2).setEnabled(true);
-    cur(20).setEnabled(state.storyStage >= 10);
-    if (state.storyStage < 18) {
-        cur(23).setEnabled(false);
+    cur(hotspot::IntoYard).setEnabled(false);
+    showOverlay(hotspot::Nail, false);
+    cur(hotspot::MaintenanceMan).setEnabled(true);
+    cur(hotspot::StepBack).setEnabled(true);
+    cur(hotspot::StoreroomDoor).setEnabled(state.storyStage >= stage::LockToRepair);
+    if (state.storyStage < stage::FactoryHeardOf) {
+        cur(hotspot::MachineHallDoor).setEnabled(false);
     } else {
-        cur(23).setEnabled(true);
-        cur(20).setEnabled(false);
+        cur(hotspot::MachineHallDoor).setEnabled(true);
+        cur(hotspot::StoreroomDoor).setEnabled(false);
     }
 }
 
-// The maintenance man: he wants the service card, then the lock repaired. At storyStage 9
-// the card row follows the repeat row, so the card decides the start value.
+// The maintenance man: he wants the service card, then the lock repaired. When he waits for
+// the card, the card row follows the repeat row, so the card decides the start value.
 void TfrmHlavni::imgCur19Click() {
-    if (state.storyStage == 8) startCutscene(200);
-    if (state.storyStage == 9) startCutscene(200);
-    if (state.storyStage == 9 && holding(held::ServiceCard)) {
-        startCutscene(220);
+    if (state.storyStage == stage::MapBought) startCutscene(cutscene::MaintenanceFirstTalk);
+    if (state.storyStage == stage::MaintenanceWantsCard) startCutscene(cutscene::MaintenanceFirstTalk);
+    if (state.storyStage == stage::MaintenanceWantsCard && holding(held::ServiceCard)) {
+        startCutscene(cutscene::MaintenanceSeesCard);
         setHeld(held::ServiceCard, 0);
         dropHeldItem();
     }
-    if (state.storyStage == 17) resumeStoryClock();
+    if (state.storyStage == stage::LockRepaired) resumeStoryClock();
 }
 
 // From the yard to the storeroom door and its lock.
 void TfrmHlavni::imgCur20Click() {
-    state.sceneId = 120;
+    state.sceneId = scene::StoreroomLock;
     state.pictureId = 140;
     showPicture(pic::elektr3);
-    const int stage = state.storyStage;
-    if (const char* lock = lockPictureAt(stage)) {
-        loadPicture(cur(22), lock);
-        cur(22).setVisible(true);
+    const int storyStage = state.storyStage;
+    if (const char* lock = lockPictureAt(storyStage)) {
+        loadPicture(cur(hotspot::StoreroomLock), lock);
+        cur(hotspot::StoreroomLock).setVisible(true);
     }
-    if (stage == 17) cur(22).setVisible(false);
-    if (stage == 10) resumeStoryClock();
-    cur(19).setEnabled(false);
-    cur(20).setEnabled(false);
+    if (storyStage == stage::LockRepaired) cur(hotspot::StoreroomLock).setVisible(false);
+    if (storyStage == stage::LockToRepair) resumeStoryClock();
+    cur(hotspot::MaintenanceMan).setEnabled(false);
+    cur(hotspot::StoreroomDoor).setEnabled(false);
     // The machine hall door belongs to the yard; left on, it would lead from the lock to scene 121.
-    cur(23).setEnabled(false);
-    cur(2).setEnabled(true);
-    cur(22).setEnabled(lockTakesClicks(stage));
+    cur(hotspot::MachineHallDoor).setEnabled(false);
+    cur(hotspot::StepBack).setEnabled(true);
+    cur(hotspot::StoreroomLock).setEnabled(lockTakesClicks(storyStage));
 }
 
 // The storeroom lock: nail, hammer, cartridges, nail, hammer.
@@ -120,24 +126,24 @@ void TfrmHlavni::imgCur22Click() {
     for (const LockStep& step : kLockSteps) {
         if (state.storyStage != step.stage) continue;
         if (!holding(step.item)) {
-            startRemark(kWrongItemRemark);
+            startRemark(remark::WontWork);
             continue;
         }
         if (step.strike != nullptr) {
             showPicture(step.strike);
-            cur(22).setVisible(false);
+            cur(hotspot::StoreroomLock).setVisible(false);
             resumeStoryClock();
         } else {
-            loadPicture(cur(22), step.overlay);
+            loadPicture(cur(hotspot::StoreroomLock), step.overlay);
         }
         state.storyStage = step.nextStage;
         setHeld(step.item, 0);
         dropHeldItem();
-        if (step.stage == 14) cur(22).setEnabled(true);
+        if (step.stage == stage::NailStuck) cur(hotspot::StoreroomLock).setEnabled(true);
     }
-    if (state.storyStage == 18) {
-        showOverlay(22, false);
-        cur(23).setEnabled(false);
+    if (state.storyStage == stage::FactoryHeardOf) {
+        showOverlay(hotspot::StoreroomLock, false);
+        cur(hotspot::MachineHallDoor).setEnabled(false);
     }
 }
 
@@ -146,12 +152,12 @@ void TfrmHlavni::imgCur23Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::elektr4);
-    loadPicture(cur(25), pic::elvlasec);
-    showOverlay(25, state.lineTaken == 0);
-    cur(2).setEnabled(true);
-    cur(20).setEnabled(false);
-    cur(23).setEnabled(false);
-    cur(24).setEnabled(true);
+    loadPicture(cur(hotspot::FishingLine), pic::elvlasec);
+    showOverlay(hotspot::FishingLine, state.lineTaken == 0);
+    cur(hotspot::StepBack).setEnabled(true);
+    cur(hotspot::StoreroomDoor).setEnabled(false);
+    cur(hotspot::MachineHallDoor).setEnabled(false);
+    cur(hotspot::PlantBackRoomDoor).setEnabled(true);
 }
 
 // From the machine hall into the back room.
@@ -159,11 +165,11 @@ void TfrmHlavni::imgCur24Click() {
     state.sceneId += 1;
     state.pictureId += 2;
     showPicture(pic::elektr5);
-    loadPicture(cur(26), pic::eldrat);
-    showOverlay(26, state.wireTaken == 0);
-    showOverlay(25, false);
-    cur(24).setEnabled(false);
-    cur(2).setEnabled(true);
+    loadPicture(cur(hotspot::Wire), pic::eldrat);
+    showOverlay(hotspot::Wire, state.wireTaken == 0);
+    showOverlay(hotspot::FishingLine, false);
+    cur(hotspot::PlantBackRoomDoor).setEnabled(false);
+    cur(hotspot::StepBack).setEnabled(true);
 }
 
 // The fishing line in the machine hall.
@@ -171,7 +177,7 @@ void TfrmHlavni::imgCur25Click() {
     state.lineTaken = 1;
     dropHeldItem();
     addInventoryItem(item::vlasec);
-    showOverlay(25, false);
+    showOverlay(hotspot::FishingLine, false);
     dropHeldItem();
 }
 
@@ -180,7 +186,7 @@ void TfrmHlavni::imgCur26Click() {
     state.wireTaken = 1;
     dropHeldItem();
     addInventoryItem(item::drat);
-    showOverlay(26, false);
+    showOverlay(hotspot::Wire, false);
     dropHeldItem();
 }
 

@@ -2,6 +2,7 @@
 #include "scenes/scene_table.hpp"
 
 #include "app/data_files.hpp"
+#include "app/story_names.hpp"
 
 #include <limits>
 #include <vector>
@@ -9,6 +10,9 @@
 namespace scenes {
 
 namespace {
+
+namespace scene = app::scene;
+namespace stage = app::stage;
 
 constexpr int kEarliest = std::numeric_limits<int>::min();
 constexpr int kLatest = std::numeric_limits<int>::max();
@@ -29,48 +33,53 @@ struct SceneRow {
 
 const std::vector<SceneRow>& sceneTable() {
     static const std::vector<SceneRow> table = {
-        {.sceneId = -9, .examineNumber = -16, .pictures = {{.file = pic::bankomat1}}},  // street by the cash machine
-        {.sceneId = -8, .examineNumber = -14, .pictures = {{.file = pic::bankomat2}}},  // cash machine, close
-        {.sceneId = 1, .examineNumber = 2, .pictures = {{.file = pic::namesti1}}},      // village square
-        {.sceneId = 2, .examineNumber = 4, .pictures = {{.file = pic::urad1}}},         // town hall, entrance
-        {.sceneId = 3, .examineNumber = 6, .pictures = {{.file = pic::urad2}}},         // town hall, corridor
-        {.sceneId = 4,
+        {.sceneId = scene::CashMachineStreet, .examineNumber = -16, .pictures = {{.file = pic::bankomat1}}},
+        {.sceneId = scene::CashMachine, .examineNumber = -14, .pictures = {{.file = pic::bankomat2}}},
+        {.sceneId = scene::Square, .examineNumber = 2, .pictures = {{.file = pic::namesti1}}},
+        {.sceneId = scene::TownHallEntrance, .examineNumber = 4, .pictures = {{.file = pic::urad1}}},
+        {.sceneId = scene::TownHallCorridor, .examineNumber = 6, .pictures = {{.file = pic::urad2}}},
+        {.sceneId = scene::MayorsOffice,
          .examineNumber = 8,
-         .pictures = {{.to = 23, .file = pic::urad3a},
-                      {.from = 24, .to = 32, .file = pic::urad3b},
-                      {.from = 33, .file = pic::urad3c}}},  // mayor's office
-        {.sceneId = 5, .examineNumber = 11, .pictures = {{.file = pic::urad4}}},  // mayor's back room
-        {.sceneId = 6,
+         .pictures = {{.to = stage::PlayingCards, .file = pic::urad3a},
+                      {.from = stage::SecondMorning, .to = stage::OfficeLockPicked, .file = pic::urad3b},
+                      {.from = stage::SecretEntranceFound, .file = pic::urad3c}}},
+        {.sceneId = scene::MayorsBackRoom, .examineNumber = 11, .pictures = {{.file = pic::urad4}}},
+        {.sceneId = scene::PassageFirstRoom,
          .examineNumber = 13,
-         .pictures = {{.to = 40, .file = pic::tt1a}, {.from = 42, .file = pic::tt1c}}},  // passage, first room
-        {.sceneId = 7,
+         .pictures = {{.to = stage::EngineerKilled, .file = pic::tt1a},
+                      {.from = stage::DoorBarred, .file = pic::tt1c}}},  // none during the chase
+        {.sceneId = scene::PassageSecondRoom,
          .examineNumber = 15,
-         .pictures = {{.to = 39, .file = pic::tt2a}, {.from = 40, .file = pic::tt2b}}},  // passage, second room
-        {.sceneId = 8, .examineNumber = 17, .pictures = {{.from = 40, .to = 40, .file = pic::tt3a}}},  // third room
-        {.sceneId = 9, .examineNumber = 19, .pictures = {{.file = pic::tt4}}},        // passage, last room
-        {.sceneId = 11, .examineNumber = 20, .pictures = {{.file = pic::hospoda1}}},  // in front of the inn
-        {.sceneId = 12, .examineNumber = 22, .pictures = {{.file = pic::hospoda2}}},  // inn, taproom
-        {.sceneId = 13, .examineNumber = 24, .pictures = {{.file = pic::hospoda3}}},  // inn, reception
-        {.sceneId = 14,
+         .pictures = {{.to = stage::EscapedThroughWindow, .file = pic::tt2a},
+                      {.from = stage::EngineerKilled, .file = pic::tt2b}}},
+        {.sceneId = scene::PassageThirdRoom,
+         .examineNumber = 17,
+         .pictures = {{.from = stage::EngineerKilled, .to = stage::EngineerKilled, .file = pic::tt3a}}},
+        {.sceneId = scene::PassageLastRoom, .examineNumber = 19, .pictures = {{.file = pic::tt4}}},
+        {.sceneId = scene::InnFront, .examineNumber = 20, .pictures = {{.file = pic::hospoda1}}},
+        {.sceneId = scene::Taproom, .examineNumber = 22, .pictures = {{.file = pic::hospoda2}}},
+        {.sceneId = scene::Reception, .examineNumber = 24, .pictures = {{.file = pic::hospoda3}}},
+        {.sceneId = scene::HotelRoom,
          .examineNumber = 26,
-         .pictures = {{.from = 4, .to = 4, .file = pic::pokoj1},
-                      {.from = 5, .to = 36, .file = pic::pokoj1a},
-                      {.from = 37, .file = pic::pokoj1}}},                              // hotel room
-        {.sceneId = 15, .examineNumber = 28, .pictures = {{.file = pic::pokoj2a}}},   // hotel room, window
-        {.sceneId = 21, .examineNumber = 40, .pictures = {{.file = pic::trafika1}}},  // in front of the tobacconist
-        {.sceneId = 22, .examineNumber = 42, .pictures = {{.file = pic::trafika2}}},  // tobacconist, inside
-        {.sceneId = 100, .examineNumber = 201, .pictures = {{.file = pic::elektr1}}},  // power plant, gate
-        {.sceneId = 101, .examineNumber = 203, .pictures = {{.file = pic::elektr2}}},  // power plant, yard
-        {.sceneId = 102, .examineNumber = 205, .pictures = {{.file = pic::elektr4}}},  // machine hall
-        {.sceneId = 103, .examineNumber = 207, .pictures = {{.file = pic::elektr5}}},  // power plant, back room
-        {.sceneId = 120, .examineNumber = 141, .pictures = {{.file = pic::elektr3}}},  // storeroom door lock
-        {.sceneId = 200, .examineNumber = 401, .pictures = {{.file = pic::park}}},     // park
-        {.sceneId = 300, .examineNumber = 601, .pictures = {{.file = pic::tovarna1}}},  // factory, front
-        {.sceneId = 301, .examineNumber = 603, .pictures = {{.file = pic::tovarna2}}},  // factory, office
-        {.sceneId = 310, .examineNumber = 621, .pictures = {{.file = pic::tovarna3}}},  // factory, side yard
-        {.sceneId = 311,
+         .pictures = {{.from = stage::RoomLet, .to = stage::RoomLet, .file = pic::pokoj1},
+                      {.from = stage::SettledIn, .to = stage::NoMoneyLeft, .file = pic::pokoj1a},
+                      {.from = stage::NotebookRetaken, .file = pic::pokoj1}}},  // none before the room is let
+        {.sceneId = scene::HotelWindow, .examineNumber = 28, .pictures = {{.file = pic::pokoj2a}}},
+        {.sceneId = scene::TobacconistFront, .examineNumber = 40, .pictures = {{.file = pic::trafika1}}},
+        {.sceneId = scene::TobacconistShop, .examineNumber = 42, .pictures = {{.file = pic::trafika2}}},
+        {.sceneId = scene::PowerPlantGate, .examineNumber = 201, .pictures = {{.file = pic::elektr1}}},
+        {.sceneId = scene::PowerPlantYard, .examineNumber = 203, .pictures = {{.file = pic::elektr2}}},
+        {.sceneId = scene::MachineHall, .examineNumber = 205, .pictures = {{.file = pic::elektr4}}},
+        {.sceneId = scene::PlantBackRoom, .examineNumber = 207, .pictures = {{.file = pic::elektr5}}},
+        {.sceneId = scene::StoreroomLock, .examineNumber = 141, .pictures = {{.file = pic::elektr3}}},
+        {.sceneId = scene::Park, .examineNumber = 401, .pictures = {{.file = pic::park}}},
+        {.sceneId = scene::FactoryFront, .examineNumber = 601, .pictures = {{.file = pic::tovarna1}}},
+        {.sceneId = scene::FactoryOffice, .examineNumber = 603, .pictures = {{.file = pic::tovarna2}}},
+        {.sceneId = scene::FactorySideYard, .examineNumber = 621, .pictures = {{.file = pic::tovarna3}}},
+        {.sceneId = scene::FactoryStore,
          .examineNumber = 623,
-         .pictures = {{.to = 26, .file = pic::tovarna4a}, {.from = 27, .file = pic::tovarna4b}}},  // factory, store
+         .pictures = {{.to = stage::NewspaperRead, .file = pic::tovarna4a},
+                      {.from = stage::DirectorMetAgain, .file = pic::tovarna4b}}},
     };
     return table;
 }

@@ -6,67 +6,61 @@ namespace app {
 
 namespace {
 
-constexpr int kWellStage = 28;
-constexpr int kMadmanStage = 29;
-constexpr int kFactoryFoundStage = 18;
-// The script stops here after the map was bought and goes on once the agent reaches the plant.
-constexpr int kMapBoughtTick = 195;
-
 // Folds the map: no place can be chosen any more and the factory marker goes away.
 void closeMap(TfrmHlavni& f) {
     for (int n = 1; n <= kMapSpotCount; ++n) f.map(n).setEnabled(false);
-    f.map(4).setVisible(false);
+    f.map(mapspot::Factory).setVisible(false);
 }
 
 }  // namespace
 
 void TfrmHlavni::imgMap1Click() {
-    state.sceneId = 1;
+    state.sceneId = scene::Square;
     state.pictureId = 1;
     state.returnMode = 0;
     showPicture(pic::namesti1);
     closeMap(*this);
-    for (int n : {1, 6, 7}) cur(n).setEnabled(true);
-    showOverlay(17, false);
-    cur(27).setEnabled(false);
-    if (state.storyStage == kWellStage) cur(34).setEnabled(true);
+    for (int n : {hotspot::TownHallDoor, hotspot::WalkRight, hotspot::WalkLeft}) cur(n).setEnabled(true);
+    showOverlay(hotspot::Nail, false);
+    cur(hotspot::FactoryEntrance).setEnabled(false);
+    if (state.storyStage == stage::WorkersOverheard) cur(hotspot::Well).setEnabled(true);
 }
 
 void TfrmHlavni::imgMap2Click() {
-    state.sceneId = 100;
+    state.sceneId = scene::PowerPlantGate;
     state.pictureId = 200;
     state.returnMode = 0;
     showPicture(pic::elektr1);
-    if (state.nailTaken == 0) loadPicture(cur(17), pic::elhrebik);
-    showOverlay(17, state.nailTaken == 0);
+    if (state.nailTaken == 0) loadPicture(cur(hotspot::Nail), pic::elhrebik);
+    showOverlay(hotspot::Nail, state.nailTaken == 0);
     closeMap(*this);
-    cur(18).setEnabled(true);
-    cur(27).setEnabled(false);
-    if (state.storyTick == kMapBoughtTick) resumeStoryClock();
+    cur(hotspot::IntoYard).setEnabled(true);
+    cur(hotspot::FactoryEntrance).setEnabled(false);
+    if (state.storyTick == tick::MapBought) resumeStoryClock();
 }
 
 void TfrmHlavni::imgMap3Click() {
-    state.sceneId = 200;
+    state.sceneId = scene::Park;
     state.pictureId = 400;
     state.returnMode = 0;
     showPicture(pic::park);
     closeMap(*this);
-    showOverlay(17, false);
-    cur(27).setEnabled(false);
-    if (state.storyStage == kMadmanStage) cur(35).setEnabled(true);
+    showOverlay(hotspot::Nail, false);
+    cur(hotspot::FactoryEntrance).setEnabled(false);
+    if (state.storyStage == stage::WellOpeningSeen) cur(hotspot::Madman).setEnabled(true);
 }
 
 void TfrmHlavni::imgMap4Click() {
-    state.sceneId = 300;
+    state.sceneId = scene::FactoryFront;
     state.pictureId = 600;
     state.returnMode = 0;
     // The agent has found the factory and decides to look inside.
-    if (state.storyStage == kFactoryFoundStage) resumeStoryClock();
-    showOverlay(17, false);
+    if (state.storyStage == stage::FactoryHeardOf) resumeStoryClock();
+    showOverlay(hotspot::Nail, false);
     showPicture(pic::tovarna1);
-    cur(27).setEnabled(true);
+    cur(hotspot::FactoryEntrance).setEnabled(true);
     closeMap(*this);
-    if (state.storyStage > kFactoryFoundStage) cur(29).setEnabled(true);
+    if (state.storyStage > stage::FactoryHeardOf) cur(hotspot::ToSideYard).setEnabled(true);
 }
 
 }  // namespace app

@@ -9,21 +9,6 @@ namespace app {
 
 namespace {
 
-// The square's left edge opens once the agent knows where the cash machine is.
-constexpr int kCashMachineKnownStage = 6;
-constexpr int kWellStage = 28;
-constexpr int kReceptionOpenStage = 3;
-constexpr int kRegularsFirstStage = 20;
-constexpr int kRegularsLastStage = 23;
-constexpr int kMaintenanceWaitsStage = 12;
-constexpr int kMaintenanceTalksStage = 17;
-constexpr int kMachineHallOpenStage = 18;
-constexpr int kSideYardOpenAfterStage = 19;
-constexpr int kSecretEntranceAfterStage = 32;
-// Stepping back from the passage's last room starts the confrontation with the mayor.
-constexpr int kConfrontationTick = 649;
-constexpr int kConfrontationStage = 41;
-
 // A street step and a step into a place move pictureId by these amounts.
 constexpr int kStreetSceneStep = 10;
 constexpr int kStreetPictureStep = 19;
@@ -41,7 +26,7 @@ void enableIf(TfrmHlavni& f, int n, bool condition) {
 void showScene(TfrmHlavni& f, int sceneId) {
     if (const std::string file = scenes::scenePicture(sceneId, f.state.storyStage); !file.empty()) f.showPicture(file);
 }
-int stage(const TfrmHlavni& f) { return f.state.storyStage; }
+int storyStage(const TfrmHlavni& f) { return f.state.storyStage; }
 
 // The effect of a walk or step for the sceneId it tests.
 struct SceneRule {
@@ -49,212 +34,219 @@ struct SceneRule {
     void (*apply)(TfrmHlavni&);
 };
 
+// The square's left edge opens once the agent knows where the cash machine is; the well
+// takes clicks only while the workers' talk is fresh.
+void squareEdgeAndWell(TfrmHlavni& f) {
+    f.cur(hotspot::WalkLeft).setEnabled(storyStage(f) >= stage::CashMachineKnown);
+    enableIf(f, hotspot::Well, storyStage(f) == stage::WorkersOverheard);
+}
+
 constexpr std::array<SceneRule, 3> kWalkRight = {{
-    {.sceneId = 1, .apply = [](TfrmHlavni& f) {  // from the cash machine street to the square
+    {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the cash machine street
          f.showPicture(pic::namesti1);
-         enable(f, {7, 1});
-         disable(f, {14});
-         enableIf(f, 34, stage(f) == kWellStage);
+         enable(f, {hotspot::WalkLeft, hotspot::TownHallDoor});
+         disable(f, {hotspot::CashMachine});
+         enableIf(f, hotspot::Well, storyStage(f) == stage::WorkersOverheard);
      }},
-    {.sceneId = 11, .apply = [](TfrmHlavni& f) {  // from the square to the inn
+    {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the square
          f.showPicture(pic::hospoda1);
-         disable(f, {1});
-         enable(f, {7, 8});
-         disable(f, {34});
+         disable(f, {hotspot::TownHallDoor});
+         enable(f, {hotspot::WalkLeft, hotspot::InnDoor});
+         disable(f, {hotspot::Well});
      }},
-    {.sceneId = 21, .apply = [](TfrmHlavni& f) {  // from the inn to the tobacconist
+    {.sceneId = scene::TobacconistFront, .apply = [](TfrmHlavni& f) {  // from the inn
          if (f.state.hammerTaken == 0) {
-             f.loadPicture(f.cur(21), pic::trkladivo);
-             f.showOverlay(21, true);
+             f.loadPicture(f.cur(hotspot::Hammer), pic::trkladivo);
+             f.showOverlay(hotspot::Hammer, true);
          }
          f.showPicture(pic::trafika1);
-         disable(f, {6});
-         enable(f, {7});
-         disable(f, {8});
-         enable(f, {9});
+         disable(f, {hotspot::WalkRight});
+         enable(f, {hotspot::WalkLeft});
+         disable(f, {hotspot::InnDoor});
+         enable(f, {hotspot::ShopDoor});
      }},
 }};
 
 constexpr std::array<SceneRule, 3> kWalkLeft = {{
-    {.sceneId = 1, .apply = [](TfrmHlavni& f) {  // from the inn to the square
+    {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the inn
          f.showPicture(pic::namesti1);
-         enable(f, {1});
-         disable(f, {7});
-         enable(f, {6});
-         disable(f, {8});
-         f.cur(7).setEnabled(stage(f) >= kCashMachineKnownStage);
-         enableIf(f, 34, stage(f) == kWellStage);
+         enable(f, {hotspot::TownHallDoor});
+         disable(f, {hotspot::WalkLeft});
+         enable(f, {hotspot::WalkRight});
+         disable(f, {hotspot::InnDoor});
+         squareEdgeAndWell(f);
      }},
-    {.sceneId = 11, .apply = [](TfrmHlavni& f) {  // from the tobacconist to the inn
+    {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the tobacconist
          f.showPicture(pic::hospoda1);
-         enable(f, {6, 8});
-         disable(f, {9});
-         f.showOverlay(21, false);
+         enable(f, {hotspot::WalkRight, hotspot::InnDoor});
+         disable(f, {hotspot::ShopDoor});
+         f.showOverlay(hotspot::Hammer, false);
      }},
-    {.sceneId = -9, .apply = [](TfrmHlavni& f) {  // from the square to the cash machine street
+    {.sceneId = scene::CashMachineStreet, .apply = [](TfrmHlavni& f) {  // from the square
          f.showPicture(pic::bankomat1);
-         disable(f, {1, 7});
-         enable(f, {14});
-         disable(f, {34});
+         disable(f, {hotspot::TownHallDoor, hotspot::WalkLeft});
+         enable(f, {hotspot::CashMachine});
+         disable(f, {hotspot::Well});
      }},
 }};
 
 // Tested in this order against sceneId as it stands at each row: a row that sets sceneId
-// changes what the later rows see (119 lands in the yard, whose row then applies).
+// changes what the later rows see (the storeroom lock lands in the yard, whose row then applies).
 constexpr std::array<SceneRule, 21> kStepBack = {{
-    {.sceneId = 1, .apply = [](TfrmHlavni& f) {  // town hall entrance -> square
+    {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the town hall entrance
          f.showPicture(pic::namesti1);
-         enable(f, {1});
-         disable(f, {2, 3, 4});
-         enable(f, {6});
-         f.cur(7).setEnabled(stage(f) >= kCashMachineKnownStage);
-         enableIf(f, 34, stage(f) == kWellStage);
+         enable(f, {hotspot::TownHallDoor});
+         disable(f, {hotspot::StepBack, hotspot::TownHallInnerDoor, hotspot::OfficeDoor});
+         enable(f, {hotspot::WalkRight});
+         squareEdgeAndWell(f);
      }},
-    {.sceneId = 2, .apply = [](TfrmHlavni& f) {  // corridor -> town hall entrance
+    {.sceneId = scene::TownHallEntrance, .apply = [](TfrmHlavni& f) {  // from the corridor
          f.showPicture(pic::urad1);
-         disable(f, {1});
-         enable(f, {2, 3});
-         disable(f, {4, 36});
+         disable(f, {hotspot::TownHallDoor});
+         enable(f, {hotspot::StepBack, hotspot::TownHallInnerDoor});
+         disable(f, {hotspot::OfficeDoor, hotspot::OfficeDoorLock});
      }},
-    {.sceneId = 3, .apply = [](TfrmHlavni& f) {  // mayor's office -> corridor
+    {.sceneId = scene::TownHallCorridor, .apply = [](TfrmHlavni& f) {  // from the mayor's office
          f.showPicture(pic::urad2);
-         disable(f, {1});
-         enable(f, {2});
-         disable(f, {3});
-         enable(f, {4});
-         disable(f, {5, 37, 39});
+         disable(f, {hotspot::TownHallDoor});
+         enable(f, {hotspot::StepBack});
+         disable(f, {hotspot::TownHallInnerDoor});
+         enable(f, {hotspot::OfficeDoor});
+         disable(f, {hotspot::Mayor, hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
      }},
-    {.sceneId = 11, .apply = [](TfrmHlavni& f) {  // taproom -> in front of the inn
+    {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the taproom
          f.showPicture(pic::hospoda1);
-         disable(f, {2});
-         enable(f, {6, 7, 8});
-         disable(f, {10, 11, 33});
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::WalkRight, hotspot::WalkLeft, hotspot::InnDoor});
+         disable(f, {hotspot::Innkeeper, hotspot::ToReception, hotspot::RegularsTable});
      }},
-    {.sceneId = 21, .apply = [](TfrmHlavni& f) {  // inside the shop -> in front of the tobacconist
+    {.sceneId = scene::TobacconistFront, .apply = [](TfrmHlavni& f) {  // from inside the shop
          for (ui::Component* till : {f.lblkasa1, f.lblkasa2}) {
              till->setEnabled(false);
              till->setVisible(false);
          }
-         if (f.state.hammerTaken == 0) f.showOverlay(21, true);
+         if (f.state.hammerTaken == 0) f.showOverlay(hotspot::Hammer, true);
          f.showPicture(pic::trafika1);
-         disable(f, {2});
-         enable(f, {7, 9});
-         disable(f, {16});
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::WalkLeft, hotspot::ShopDoor});
+         disable(f, {hotspot::ShopAssistant});
      }},
-    {.sceneId = 12, .apply = [](TfrmHlavni& f) {  // reception -> taproom
+    {.sceneId = scene::Taproom, .apply = [](TfrmHlavni& f) {  // from the reception
          f.showPicture(pic::hospoda2);
-         enableIf(f, 33, stage(f) >= kRegularsFirstStage && stage(f) <= kRegularsLastStage);
-         enable(f, {2});
-         disable(f, {12, 13});
-         f.cur(11).setEnabled(stage(f) >= kReceptionOpenStage);
+         enableIf(f, hotspot::RegularsTable,
+                  storyStage(f) >= stage::DirectorMet && storyStage(f) <= stage::PlayingCards);
+         enable(f, {hotspot::StepBack});
+         disable(f, {hotspot::Receptionist, hotspot::ToRoom});
+         f.cur(hotspot::ToReception).setEnabled(storyStage(f) >= stage::SentToReception);
      }},
-    {.sceneId = 13, .apply = [](TfrmHlavni& f) {  // hotel room -> reception
+    {.sceneId = scene::Reception, .apply = [](TfrmHlavni& f) {  // from the hotel room
          f.showPicture(pic::hospoda3);
-         enable(f, {13});
+         enable(f, {hotspot::ToRoom});
      }},
-    {.sceneId = -9, .apply = [](TfrmHlavni& f) {  // cash machine -> its street
+    {.sceneId = scene::CashMachineStreet, .apply = [](TfrmHlavni& f) {  // from the cash machine
          f.showPicture(pic::bankomat1);
-         disable(f, {2});
-         enable(f, {6, 14});
-         disable(f, {15});
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::WalkRight, hotspot::CashMachine});
+         disable(f, {hotspot::CardSlot});
      }},
-    {.sceneId = 100, .apply = [](TfrmHlavni& f) {  // power plant yard -> gate
+    {.sceneId = scene::PowerPlantGate, .apply = [](TfrmHlavni& f) {  // from the power plant yard
          f.showPicture(pic::elektr1);
-         f.showOverlay(17, f.state.nailTaken == 0);
-         enable(f, {18});
+         f.showOverlay(hotspot::Nail, f.state.nailTaken == 0);
+         enable(f, {hotspot::IntoYard});
          // The machine hall door belongs to the yard: left open, it would lead from the gate
          // into the hall under the wrong sceneId.
-         disable(f, {19, 2, 20, 23});
+         disable(f, {hotspot::MaintenanceMan, hotspot::StepBack, hotspot::StoreroomDoor, hotspot::MachineHallDoor});
      }},
-    {.sceneId = 119, .apply = [](TfrmHlavni& f) {  // storeroom lock -> the yard, whose row follows
-         f.state.sceneId = 101;
+    {.sceneId = scene::StoreroomLock - 1, .apply = [](TfrmHlavni& f) {  // from the lock: the yard's row follows
+         f.state.sceneId = scene::PowerPlantYard;
          f.state.pictureId = 202;
      }},
-    {.sceneId = 101, .apply = [](TfrmHlavni& f) {  // machine hall or storeroom lock -> yard
+    {.sceneId = scene::PowerPlantYard, .apply = [](TfrmHlavni& f) {  // from the machine hall or the lock
          f.showPicture(pic::elektr2);
-         enable(f, {20});
-         f.showOverlay(22, false);
-         disable(f, {24});
-         f.showOverlay(25, false);
-         // The maintenance man: kept as he was while he waits, back to talk at 17.
-         if (stage(f) == kMaintenanceTalksStage) f.cur(19).setEnabled(true);
-         else if (stage(f) != kMaintenanceWaitsStage) f.cur(19).setEnabled(false);
-         f.cur(23).setEnabled(stage(f) >= kMachineHallOpenStage);
+         enable(f, {hotspot::StoreroomDoor});
+         f.showOverlay(hotspot::StoreroomLock, false);
+         disable(f, {hotspot::PlantBackRoomDoor});
+         f.showOverlay(hotspot::FishingLine, false);
+         // The maintenance man: kept as he was while the nail waits for the hammer, back to
+         // talk once the lock is repaired.
+         if (storyStage(f) == stage::LockRepaired) f.cur(hotspot::MaintenanceMan).setEnabled(true);
+         else if (storyStage(f) != stage::NailInLock) f.cur(hotspot::MaintenanceMan).setEnabled(false);
+         f.cur(hotspot::MachineHallDoor).setEnabled(storyStage(f) >= stage::FactoryHeardOf);
      }},
-    {.sceneId = 102, .apply = [](TfrmHlavni& f) {  // back room -> machine hall
+    {.sceneId = scene::MachineHall, .apply = [](TfrmHlavni& f) {  // from the back room
          f.showPicture(pic::elektr4);
-         f.showOverlay(25, f.state.lineTaken == 0);
-         f.showOverlay(26, false);
-         disable(f, {20});
-         enable(f, {24});
+         f.showOverlay(hotspot::FishingLine, f.state.lineTaken == 0);
+         f.showOverlay(hotspot::Wire, false);
+         disable(f, {hotspot::StoreroomDoor});
+         enable(f, {hotspot::PlantBackRoomDoor});
      }},
-    {.sceneId = 300, .apply = [](TfrmHlavni& f) {  // factory office -> front
+    {.sceneId = scene::FactoryFront, .apply = [](TfrmHlavni& f) {  // from the factory office
          f.showPicture(pic::tovarna1);
-         disable(f, {2});
-         enable(f, {27});
-         disable(f, {28});
-         enableIf(f, 29, stage(f) > kSideYardOpenAfterStage);
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::FactoryEntrance});
+         disable(f, {hotspot::Director});
+         enableIf(f, hotspot::ToSideYard, storyStage(f) > stage::AtFactory);
      }},
-    {.sceneId = 309, .apply = [](TfrmHlavni& f) {  // side yard -> factory front
-         f.state.sceneId = 300;
+    {.sceneId = scene::FactorySideYard - 1, .apply = [](TfrmHlavni& f) {  // from the side yard to the front
+         f.state.sceneId = scene::FactoryFront;
          f.state.pictureId = 600;
          f.showPicture(pic::tovarna1);
-         disable(f, {2});
-         enable(f, {27, 29});
-         f.showOverlay(30, false);
-         disable(f, {31});
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::FactoryEntrance, hotspot::ToSideYard});
+         f.showOverlay(hotspot::Rod, false);
+         disable(f, {hotspot::FactoryStoreDoor});
      }},
-    {.sceneId = 310, .apply = [](TfrmHlavni& f) {  // store -> side yard
-         f.state.sceneId = 310;
+    {.sceneId = scene::FactorySideYard, .apply = [](TfrmHlavni& f) {  // from the store
+         f.state.sceneId = scene::FactorySideYard;
          f.state.pictureId = 620;
          f.showPicture(pic::tovarna3);
-         f.showOverlay(30, f.state.rodTaken == 0);
-         enable(f, {31});
-         f.showOverlay(32, false);
+         f.showOverlay(hotspot::Rod, f.state.rodTaken == 0);
+         enable(f, {hotspot::FactoryStoreDoor});
+         f.showOverlay(hotspot::Nut, false);
      }},
-    {.sceneId = 4, .apply = [](TfrmHlavni& f) {  // back room -> mayor's office
-         f.state.sceneId = 4;
+    {.sceneId = scene::MayorsOffice, .apply = [](TfrmHlavni& f) {  // from the back room
+         f.state.sceneId = scene::MayorsOffice;
          f.state.pictureId = 8;
-         showScene(f, 4);
-         if (stage(f) > kSecretEntranceAfterStage) {
-             enable(f, {39});
-             disable(f, {43});
+         showScene(f, scene::MayorsOffice);
+         if (storyStage(f) > stage::OfficeLockPicked) {
+             enable(f, {hotspot::SecretEntrance});
+             disable(f, {hotspot::FirstRoomWayOn});
          }
-         enable(f, {37});
-         disable(f, {38, 43});
+         enable(f, {hotspot::MayorsBackRoomDoor});
+         disable(f, {hotspot::SecretButton, hotspot::FirstRoomWayOn});
      }},
-    {.sceneId = 14, .apply = [](TfrmHlavni& f) {  // window -> hotel room; no way back to the reception
+    {.sceneId = scene::HotelRoom, .apply = [](TfrmHlavni& f) {  // from the window; no way back to the reception
          f.showPicture(pic::pokoj1);
-         disable(f, {2});
-         enable(f, {41});
-         disable(f, {42});
+         disable(f, {hotspot::StepBack});
+         enable(f, {hotspot::Window});
+         disable(f, {hotspot::Gardener});
      }},
-    {.sceneId = 5, .apply = [](TfrmHlavni& f) {  // passage's first room -> mayor's office
-         f.state.sceneId = 4;
+    {.sceneId = scene::PassageFirstRoom - 1, .apply = [](TfrmHlavni& f) {  // from the passage to the office
+         f.state.sceneId = scene::MayorsOffice;
          f.state.pictureId = 8;
          f.showPicture(pic::urad3c);
-         enable(f, {37, 39});
-         disable(f, {43});
+         enable(f, {hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
+         disable(f, {hotspot::FirstRoomWayOn});
      }},
-    {.sceneId = 6, .apply = [](TfrmHlavni& f) {  // second room -> first room
-         f.state.sceneId = 6;
+    {.sceneId = scene::PassageFirstRoom, .apply = [](TfrmHlavni& f) {  // from the second room
+         f.state.sceneId = scene::PassageFirstRoom;
          f.state.pictureId = 13;
          f.showPicture(pic::tt1a);
-         enable(f, {43});
-         disable(f, {44, 45});
+         enable(f, {hotspot::FirstRoomWayOn});
+         disable(f, {hotspot::Prisoner, hotspot::SecondRoomWayOn});
      }},
-    {.sceneId = 7, .apply = [](TfrmHlavni& f) {  // third room -> second room
-         f.state.sceneId = 7;
+    {.sceneId = scene::PassageSecondRoom, .apply = [](TfrmHlavni& f) {  // from the third room
+         f.state.sceneId = scene::PassageSecondRoom;
          f.state.pictureId = 15;
-         showScene(f, 7);
-         enable(f, {45});
-         disable(f, {46});
+         showScene(f, scene::PassageSecondRoom);
+         enable(f, {hotspot::SecondRoomWayOn});
+         disable(f, {hotspot::ThirdRoomWayOn});
      }},
-    {.sceneId = 8, .apply = [](TfrmHlavni& f) {  // last room -> third room: the mayor is waiting
-         f.state.sceneId = 8;
+    {.sceneId = scene::PassageThirdRoom, .apply = [](TfrmHlavni& f) {  // from the last room: the mayor is waiting
+         f.state.sceneId = scene::PassageThirdRoom;
          f.state.pictureId = 17;
-         f.startCutscene(kConfrontationTick);
-         f.state.storyStage = kConfrontationStage;
+         f.startCutscene(cutscene::Confrontation);
+         f.state.storyStage = stage::Chase;
          f.showPicture(pic::tt3b);
      }},
 }};

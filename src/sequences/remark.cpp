@@ -9,13 +9,13 @@ namespace sequences {
 const std::vector<Remark>& remarks() {
     using story::aside, story::kAgent, story::say;
     static const std::vector<Remark> table = {
-        {.startFrame = 0, .firstShown = 1, .lastShown = 5, .endFrame = 6,
+        {.startFrame = app::remark::HandIntoSlot, .firstShown = 1, .lastShown = 5, .endFrame = 6,
          .text = say(aside(kAgent), "Mám tam snad strčit ruku?")},
-        {.startFrame = 6, .firstShown = 7, .lastShown = 11, .endFrame = 12,
+        {.startFrame = app::remark::WontWork, .firstShown = 7, .lastShown = 11, .endFrame = 12,
          .text = say(aside(kAgent), "Takhle to nepůjde.")},
-        {.startFrame = 12, .firstShown = 13, .lastShown = 15, .endFrame = 16,
+        {.startFrame = app::remark::CantGetIn, .firstShown = 13, .lastShown = 15, .endFrame = 16,
          .text = say(aside(kAgent), "S tímhle se tam nedostanu.")},
-        {.startFrame = 16, .firstShown = 17, .lastShown = 21, .endFrame = 22,
+        {.startFrame = app::remark::InnWantsMoney, .firstShown = 17, .lastShown = 21, .endFrame = 22,
          .text = say(aside(kAgent), "Tam se vrátit nemůžu, chtěli by po mně peníze.")},
     };
     return table;

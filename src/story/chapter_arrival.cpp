@@ -1,11 +1,11 @@
 // The script, ticks 1 to 153: the news, the arrival, the mayor, the inn and the room.
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
+#include "inventory/item_catalogue.hpp"
 #include "inventory/item_names.hpp"
 #include "story/script.hpp"
 #include "story/speakers.hpp"
 #include "story/steps.hpp"
-#include "story/story_ticks.hpp"
 
 namespace story {
 
@@ -47,11 +47,10 @@ void leaveNotebookInRoom(app::TfrmHlavni& f) {
     f.state.notebookLeft = 1;
 }
 
-constexpr int kNotebookHeldPicture = 6;  // imgInv6
-
 void hideNotebookPicture(app::TfrmHlavni& f) {
-    f.inv(kNotebookHeldPicture).setEnabled(false);
-    f.inv(kNotebookHeldPicture).setVisible(false);
+    ui::Component& picture = f.inv(inventory::itemByHeldFlag(app::held::Notebook)->heldPicture);
+    picture.setEnabled(false);
+    picture.setVisible(false);
 }
 
 }  // namespace
@@ -71,9 +70,9 @@ const Script& arrivalChapter() {
             act(startFirstCaption),
             clearLine(),
             act(stopStoryTimers),
-            act([](app::TfrmHlavni& f) { f.state.sceneId = 1; }),
-            enableHotspot(1),
-            enableHotspot(6),
+            act([](app::TfrmHlavni& f) { f.state.sceneId = scene::Square; }),
+            enableHotspot(hotspot::TownHallDoor),
+            enableHotspot(hotspot::WalkRight),
             act([](app::TfrmHlavni& f) { f.setPlayerControls(true); }),
             act(packStartingItems),
         }},
@@ -82,7 +81,7 @@ const Script& arrivalChapter() {
         {.from = 22, .to = 31, .steps = {line(say(kAgent,
             "Dobrý den, jsem Kovář, agent zpravodajské služby. Vyšetřuji zmizení inženýra Horáka."))}},
         {.from = 32, .to = 36, .steps = {line(say(kMayor, "To by mohl říct každý."))}},
-        {.from = 37, .to = 37, .steps = {clearLine(), setStage(1), pause()}},
+        {.from = 37, .to = 37, .steps = {clearLine(), setStage(stage::MayorWantsCard), pause()}},
 
         // The mayor, shown the service card: started at 37.
         // (this one line sets its colon between spaces)
@@ -96,14 +95,19 @@ const Script& arrivalChapter() {
             "Samozřejmě, zeptejte se v hospodě, možná tam budou mít volný pokoj."))}},
         {.from = 64, .to = 67, .steps = {line(say(kAgent, "Půjdu se tam zeptat. Zatím na shledanou."))}},
         {.from = 68, .to = 70, .steps = {line(say(kMayor, "Na shledanou."))}},
-        {.from = 71, .to = 72, .steps = {clearLine(), setStage(2), pause(), disableHotspot(5)}},
+        {.from = 71, .to = 72, .steps = {
+            clearLine(), setStage(stage::SentToInn), pause(), disableHotspot(hotspot::Mayor),
+        }},
 
         // The innkeeper: started at 73 by imgCur10.
         {.from = 73, .to = 79, .steps = {line(say(kAgent,
             "Dobrý den, jsem Kovář. Pan starosta mi řekl, že se tu můžu ubytovat."))}},
         {.from = 80, .to = 84, .steps = {line(say(kInnkeeper,
             "Dobrý den. Kvůli ubytování se zeptejte támhle na recepci."))}},
-        {.from = 85, .to = 85, .steps = {clearLine(), pause(), setStage(3), disableHotspot(10), enableHotspot(11)}},
+        {.from = 85, .to = 85, .steps = {
+            clearLine(), pause(), setStage(stage::SentToReception), disableHotspot(hotspot::Innkeeper),
+            enableHotspot(hotspot::ToReception),
+        }},
 
         // The reception: resumed by imgCur12.
         {.from = 86, .to = 92, .steps = {line(say(kAgent,
@@ -119,8 +123,9 @@ const Script& arrivalChapter() {
         // (tick 123: no entry, the thanks stay one more beat)
         {.from = 124, .to = 125, .steps = {line(say(kReceptionist, "Na shledanou."))}},
         {.from = 126, .to = 127, .steps = {
-            clearLine(), setStage(4), pause(), disableHotspot(12), enableHotspot(13),
-            act([](app::TfrmHlavni& f) { f.state.storyTick = kParkedTick; }),
+            clearLine(), setStage(stage::RoomLet), pause(), disableHotspot(hotspot::Receptionist),
+            enableHotspot(hotspot::ToRoom),
+            act([](app::TfrmHlavni& f) { f.state.storyTick = app::tick::ParkedAtReception; }),
         }},
 
         // The room: resumed by imgCur13 from the parked tick.
@@ -131,7 +136,8 @@ const Script& arrivalChapter() {
         }},
         // (tick 133: no entry)
         {.from = 134, .to = 134, .steps = {
-            picture(pic::pokoj1a), clearLine(), pause(), act(hideNotebookPicture), dropHeldItem(), setStage(5),
+            picture(pic::pokoj1a), clearLine(), pause(), act(hideNotebookPicture), dropHeldItem(),
+            setStage(stage::SettledIn),
         }},
 
         // Back to the mayor: resumed by imgCur5 at storyStage 5.
@@ -142,7 +148,7 @@ const Script& arrivalChapter() {
         {.from = 145, .to = 147, .steps = {line(say(kAgent, "Jistě. Je tu někde bankomat?"))}},
         {.from = 148, .to = 149, .steps = {line(say(kMayor, "Ano, hned vedle potravin."))}},
         {.from = 150, .to = 152, .steps = {line(say(kAgent, "Děkuji, to je zatím všechno."))}},
-        {.from = 153, .to = 153, .steps = {clearLine(), setStage(6), pause()}},
+        {.from = 153, .to = 153, .steps = {clearLine(), setStage(stage::CashMachineKnown), pause()}},
     };
     return chapter;
 }

@@ -1,6 +1,7 @@
 // The script, ticks 154 to 412: the cash machine, the map, the power plant, the factory and the evening.
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
+#include "inventory/item_catalogue.hpp"
 #include "inventory/item_names.hpp"
 #include "story/script.hpp"
 #include "story/speakers.hpp"
@@ -10,24 +11,25 @@ namespace story {
 
 namespace {
 
-constexpr int kMoneyHeldPicture = 7;  // imgInv7
-constexpr int kLockOverlay = 22;      // imgCur22, the jammed lock of the storeroom
 
 // The hammer is used up by the blow: its flag goes before the hand is emptied.
 Step hammerSwung() {
     return act([](app::TfrmHlavni& f) { f.setHeld(app::held::Hammer, 0); });
 }
 
-void showLockOverlay(app::TfrmHlavni& f) {
-    f.cur(kLockOverlay).setEnabled(true);
-    f.loadPicture(f.cur(kLockOverlay), pic::el1);
-    f.cur(kLockOverlay).setVisible(true);
+// The money's held picture, which changes as the money is spent.
+Step moneyPicture(const char* path) {
+    return heldPicture(inventory::itemByHeldFlag(app::held::Money)->heldPicture, path);
 }
 
-void hideLockOverlay(app::TfrmHlavni& f) {
-    f.cur(kLockOverlay).setEnabled(false);
-    f.cur(kLockOverlay).setVisible(false);
+void showLockOverlay(app::TfrmHlavni& f) {
+    ui::Component& lock = f.cur(hotspot::StoreroomLock);
+    lock.setEnabled(true);
+    f.loadPicture(lock, pic::el1);
+    lock.setVisible(true);
 }
+
+void hideLockOverlay(app::TfrmHlavni& f) { f.showOverlay(hotspot::StoreroomLock, false); }
 
 // The pub's caption types itself over the room; the till may ring again that morning.
 void startSecondCaption(app::TfrmHlavni& f) {
@@ -52,7 +54,7 @@ const Script& firstDayChapter() {
         {.from = 170, .to = 170, .steps = {
             clearLine(), pause(), addItem(item::penize),
             act([](app::TfrmHlavni& f) { f.state.cashPaidOut = 1; }),
-            setStage(7),
+            setStage(stage::MoneyWithdrawn),
         }},
 
         // The map: started at 170 by imgCur16.
@@ -68,8 +70,8 @@ const Script& firstDayChapter() {
         {.from = 190, .to = 192, .steps = {line(say(kAgent, "Děkuji, na shledanou."))}},
         {.from = 193, .to = 194, .steps = {line(say(kShopAssistant, "Na shledanou."))}},
         {.from = 195, .to = 195, .steps = {
-            clearLine(), pause(), setStage(8), heldPicture(kMoneyHeldPicture, pic::penize2_mini),
-            addItem(item::mapa), disableHotspot(16), dropHeldItem(),
+            clearLine(), pause(), setStage(stage::MapBought), moneyPicture(pic::penize2_mini),
+            addItem(item::mapa), disableHotspot(hotspot::ShopAssistant), dropHeldItem(),
         }},
 
         // The power plant: resumed by the first map journey there.
@@ -83,7 +85,7 @@ const Script& firstDayChapter() {
         {.from = 210, .to = 215, .steps = {line(say(kAgent,
             "Jsem Kovář, agent zpravodajské služby, a vyšetřuji zmizení inženýra Horáka."))}},
         {.from = 216, .to = 219, .steps = {line(say(kMaintenanceMan, "To bych o sobě mohl říct taky."))}},
-        {.from = 220, .to = 220, .steps = {clearLine(), pause(), setStage(9)}},
+        {.from = 220, .to = 220, .steps = {clearLine(), pause(), setStage(stage::MaintenanceWantsCard)}},
 
         // The maintenance man, shown the service card: started at 220.
         {.from = 221, .to = 224, .steps = {line(say(kMaintenanceMan,
@@ -91,12 +93,14 @@ const Script& firstDayChapter() {
         {.from = 225, .to = 228, .steps = {line(say(kAgent, "A s čím?"))}},
         {.from = 229, .to = 231, .steps = {line(say(kMaintenanceMan, "Zasekl se zámek u dveří do skladu."))}},
         {.from = 232, .to = 235, .steps = {line(say(kAgent, "Zkusím ho opravit."))}},
-        {.from = 236, .to = 236, .steps = {clearLine(), pause(), enableHotspot(20), setStage(10)}},
+        {.from = 236, .to = 236, .steps = {
+            clearLine(), pause(), enableHotspot(hotspot::StoreroomDoor), setStage(stage::LockToRepair),
+        }},
 
         // The lock: resumed by imgCur20.
         {.from = 237, .to = 240, .steps = {line(say(aside(kAgent),
             "Uvnitř vězí zbytek klíče. Musím ho nějak dostat ven."))}},
-        {.from = 241, .to = 241, .steps = {clearLine(), pause(), setStage(11)}},
+        {.from = 241, .to = 241, .steps = {clearLine(), pause(), setStage(stage::LockExamined)}},
 
         // The hammer drives the nail in: resumed by imgCur22.
         {.from = 242, .to = 244, .steps = {picture(pic::story4), clearLine(), hammerSwung(), dropHeldItem()}},
@@ -105,7 +109,7 @@ const Script& firstDayChapter() {
             line(say(aside(kAgent), "Drží pevně. Budu ho muset vytáhnout jinak.")),
         }},
         {.from = 249, .to = 249, .steps = {
-            act(showLockOverlay), picture(pic::elektr3), clearLine(), setStage(14), pause(),
+            act(showLockOverlay), picture(pic::elektr3), clearLine(), setStage(stage::NailStuck), pause(),
         }},
 
         // The hammer fires the cartridge: resumed by imgCur22.
@@ -131,14 +135,15 @@ const Script& firstDayChapter() {
         {.from = 285, .to = 289, .steps = {line(say(kAgent,
             "Díky. Až se tu porozhlédnu, zajdu se tam podívat."))}},
         {.from = 290, .to = 290, .steps = {
-            clearLine(), setStage(18), pause(), disableHotspot(19), enableHotspot(23), disableHotspot(20),
+            clearLine(), setStage(stage::FactoryHeardOf), pause(), disableHotspot(hotspot::MaintenanceMan),
+            enableHotspot(hotspot::MachineHallDoor), disableHotspot(hotspot::StoreroomDoor),
         }},
 
         // The factory: resumed by the map journey there.
         {.from = 291, .to = 296, .steps = {line(say(aside(kAgent),
             "Tak tohle je ta továrna. Mrknu se dovnitř."))}},
         // (tick 297: no entry)
-        {.from = 298, .to = 298, .steps = {clearLine(), pause(), setStage(19)}},
+        {.from = 298, .to = 298, .steps = {clearLine(), pause(), setStage(stage::AtFactory)}},
 
         // The director: started at 298 by imgCur28.
         {.from = 299, .to = 306, .steps = {line(say(kAgent,
@@ -149,18 +154,22 @@ const Script& firstDayChapter() {
             "Všechno možné z jablek. Mošty, džusy i jablečné štrúdly."))}},
         {.from = 320, .to = 324, .steps = {line(say(kAgent, "Děkuji, to mi stačí. Na shledanou."))}},
         {.from = 325, .to = 327, .steps = {line(say(kDirector, "Na shledanou."))}},
-        {.from = 328, .to = 328, .steps = {clearLine(), pause(), setStage(20), disableHotspot(28)}},
+        {.from = 328, .to = 328, .steps = {
+            clearLine(), pause(), setStage(stage::DirectorMet), disableHotspot(hotspot::Director),
+        }},
 
         // The evening at the inn: started at 328 by imgCur8 once the four parts are found.
         {.from = 329, .to = 332, .steps = {line(say(kAgent, "Dal bych si jedno pivo."))}},
         {.from = 333, .to = 339, .steps = {line(say(kInnkeeper, "Hned to bude. Zatím se posaďte."))}},
-        {.from = 340, .to = 340, .steps = {clearLine(), pause(), setStage(21)}},
+        {.from = 340, .to = 340, .steps = {clearLine(), pause(), setStage(stage::BeerOrdered)}},
 
         // The drinkers: started at 340 by imgCur33; the clock runs on into the night.
         {.from = 341, .to = 345, .steps = {line(say(kAgent, "Dobrý večer, pánové. Můžu si přisednout?"))}},
         {.from = 346, .to = 348, .steps = {line(say(kDrinker1, "Jasně."))}},
         {.from = 349, .to = 351, .steps = {line(say(kDrinker2, "Klidně."))}},
-        {.from = 352, .to = 352, .steps = {setStage(22), picture(pic::hospoda4a), disableAllHotspots(), clearLine()}},
+        {.from = 352, .to = 352, .steps = {
+            setStage(stage::WithDrinkers), picture(pic::hospoda4a), disableAllHotspots(), clearLine(),
+        }},
         {.from = 353, .to = 355, .steps = {line(say(kDrinker1, "Vy nejste zdejší, že ne?"))}},
         {.from = 356, .to = 362, .steps = {line(say(kAgent,
             "Ne. Jsem Kovář a vyšetřuji zmizení inženýra Horáka. Nevíte o něm něco?"))}},
@@ -172,7 +181,7 @@ const Script& firstDayChapter() {
         {.from = 378, .to = 380, .steps = {line(say(kAgent, "Díky, to mi stačí. Nezahrajeme si partičku?"))}},
         {.from = 381, .to = 382, .steps = {line(say(kDrinker1, "Tak dobře."))}},
         {.from = 383, .to = 384, .steps = {line(say(kDrinker2, "Určitě."))}},
-        {.from = 385, .to = 387, .steps = {clearLine(), setStage(23)}},
+        {.from = 385, .to = 387, .steps = {clearLine(), setStage(stage::PlayingCards)}},
         {.from = 388, .to = 390, .steps = {picture(pic::story6)}},
         {.from = 391, .to = 391, .steps = {picture(pic::hospoda4b)}},
         {.from = 392, .to = 395, .steps = {line(say(kAgent,
@@ -188,8 +197,9 @@ const Script& firstDayChapter() {
         }},
         // The second morning in the room.
         {.from = 412, .to = 412, .steps = {
-            pause(), setStage(24), heldPicture(kMoneyHeldPicture, pic::penize3_mini), picture(pic::pokoj1a),
-            disableAllHotspots(), enableHotspot(2), setPlace(14, 26), act(startSecondCaption),
+            pause(), setStage(stage::SecondMorning), moneyPicture(pic::penize3_mini), picture(pic::pokoj1a),
+            disableAllHotspots(), enableHotspot(hotspot::StepBack), setPlace(scene::HotelRoom, 26),
+            act(startSecondCaption),
         }},
     };
     return chapter;

@@ -20,8 +20,8 @@ const Script& secondDayChapter() {
         {.from = 423, .to = 425, .steps = {line(say(kAgent, "Děkuji."))}},
         // The money goes whether or not it is still among the first twelve entries.
         {.from = 426, .to = 426, .steps = {
-            clearLine(), setStage(25), pause(), disableHotspot(16), removeItem(item::penize, 12),
-            addItem(item::noviny),
+            clearLine(), setStage(stage::NewspaperBought), pause(), disableHotspot(hotspot::ShopAssistant),
+            removeItem(item::penize, 12), addItem(item::noviny),
         }},
 
         // The director again: started at 426 by imgCur28 once the newspaper is read.
@@ -31,7 +31,9 @@ const Script& secondDayChapter() {
             "Ano, ale to zboží nebylo od nás. Byla tu policie a nic nenašla."))}},
         {.from = 439, .to = 443, .steps = {line(say(kAgent, "I tak bych se tu raději porozhlédl."))}},
         {.from = 444, .to = 446, .steps = {line(say(kDirector, "Jak chcete, ale je to ztráta času."))}},
-        {.from = 447, .to = 447, .steps = {clearLine(), pause(), setStage(27), disableHotspot(28)}},
+        {.from = 447, .to = 447, .steps = {
+            clearLine(), pause(), setStage(stage::DirectorMetAgain), disableHotspot(hotspot::Director),
+        }},
 
         // The workers: started at 447 by imgCur31.
         {.from = 448, .to = 453, .steps = {line(say(kWorker1,
@@ -39,13 +41,14 @@ const Script& secondDayChapter() {
         {.from = 454, .to = 459, .steps = {line(say(kWorker2,
             "To je hrozné. Ta práce je i tak dost nebezpečná, měli by nám přidat."))}},
         {.from = 460, .to = 463, .steps = {line(say(kWorker1, "To je pravda."))}},
-        {.from = 464, .to = 464, .steps = {clearLine(), pause(), setStage(28)}},
+        {.from = 464, .to = 464, .steps = {clearLine(), pause(), setStage(stage::WorkersOverheard)}},
 
         // The well: started at 464 by imgCur34; the line begins with a space.
         {.from = 465, .to = 470, .steps = {picture(pic::story10), line(" " + say(aside(kAgent),
             "U hladiny je otvor. K čemu asi je? Zkusím promluvit s tím bláznem v parku."))}},
         {.from = 471, .to = 471, .steps = {
-            clearLine(), pause(), setStage(29), disableHotspot(34), picture(pic::namesti1),
+            clearLine(), pause(), setStage(stage::WellOpeningSeen), disableHotspot(hotspot::Well),
+            picture(pic::namesti1),
         }},
 
         // The madman: started at 471 by imgCur35.
@@ -61,16 +64,23 @@ const Script& secondDayChapter() {
         {.from = 502, .to = 504, .steps = {line(say(kAgent, "A kdo to byl?"))}},
         {.from = 505, .to = 508, .steps = {line(say(kMadman, "Spousta lidí z vesnice."))}},
         {.from = 509, .to = 510, .steps = {line(say(kAgent, "Děkuji."))}},
-        {.from = 511, .to = 511, .steps = {clearLine(), pause(), setStage(30), disableHotspot(35)}},
+        {.from = 511, .to = 511, .steps = {
+            clearLine(), pause(), setStage(stage::MadmanHeard), disableHotspot(hotspot::Madman),
+        }},
 
         // The mayor's office: started at 511 by imgCur4.
         {.from = 512, .to = 516, .steps = {line(say(aside(kAgent),
             "Kancelář je zamčená. Zdá se, že tu nikdo není."))}},
-        {.from = 517, .to = 517, .steps = {clearLine(), pause(), setStage(31), enableHotspot(36)}},
+        {.from = 517, .to = 517, .steps = {
+            clearLine(), pause(), setStage(stage::OfficeLocked), enableHotspot(hotspot::OfficeDoorLock),
+        }},
 
         // The wire picks the lock: started at 517 by imgCur36.
         {.from = 518, .to = 520, .steps = {line(say(aside(kAgent), "A je to."))}},
-        {.from = 521, .to = 521, .steps = {clearLine(), pause(), setStage(32), disableHotspot(36), dropHeldItem()}},
+        {.from = 521, .to = 521, .steps = {
+            clearLine(), pause(), setStage(stage::OfficeLockPicked), disableHotspot(hotspot::OfficeDoorLock),
+            dropHeldItem(),
+        }},
 
         // The button: started at 521 by imgCur38.
         {.from = 522, .to = 525, .steps = {line(say(aside(kAgent), "K čemu asi může být tohle tlačítko?"))}},
@@ -78,31 +88,34 @@ const Script& secondDayChapter() {
         {.from = 527, .to = 528, .steps = {picture(pic::urad3c)}},
         {.from = 529, .to = 531, .steps = {line(say(aside(kAgent), "Tajný vchod!"))}},
         {.from = 532, .to = 532, .steps = {
-            clearLine(), pause(), setStage(33), setPlace(4, 8), disableHotspot(38), enableHotspot(37),
-            enableHotspot(39),
+            clearLine(), pause(), setStage(stage::SecretEntranceFound), setPlace(scene::MayorsOffice, 8),
+            disableHotspot(hotspot::SecretButton), enableHotspot(hotspot::MayorsBackRoomDoor),
+            enableHotspot(hotspot::SecretEntrance),
         }},
 
         // The secret entrance: started at 532 by imgCur39.
         {.from = 533, .to = 538, .steps = {line(say(aside(kAgent),
             "Pro jistotu si nejdřív skočím do pokoje pro číslo na svou spojku."))}},
-        {.from = 539, .to = 539, .steps = {clearLine(), pause(), setStage(34)}},
+        {.from = 539, .to = 539, .steps = {clearLine(), pause(), setStage(stage::FetchingNumber)}},
 
         // The receptionist: started at 539 by imgCur11.
         {.from = 540, .to = 544, .steps = {line(say(kReceptionist,
             "Dobrý den, pane Kováři. Mohl byste zaplatit dosavadní pobyt? Nutně potřebuji peníze."))}},
         {.from = 545, .to = 550, .steps = {line(say(kAgent,
             "Samozřejmě. Dojdu si pro peníze do pokoje a přinesu vám je."))}},
-        {.from = 551, .to = 551, .steps = {clearLine(), pause(), setStage(35)}},
+        {.from = 551, .to = 551, .steps = {clearLine(), pause(), setStage(stage::AskedToPay)}},
 
         // The room: started at 551 by imgCur13.
         {.from = 552, .to = 555, .steps = {line(say(aside(kAgent),
             "Peníze už nemám a karta zůstala v bankomatu. Musím se odsud dostat jinak."))}},
-        {.from = 556, .to = 556, .steps = {clearLine(), pause(), setStage(36)}},
+        {.from = 556, .to = 556, .steps = {clearLine(), pause(), setStage(stage::NoMoneyLeft)}},
 
         // The window: started at 556 by imgCur41.
         {.from = 557, .to = 561, .steps = {line(say(aside(kAgent),
             "Tudy by to šlo, ale nejdřív musím odlákat toho zahradníka dole."))}},
-        {.from = 562, .to = 562, .steps = {clearLine(), pause(), setStage(38), enableHotspot(42)}},
+        {.from = 562, .to = 562, .steps = {
+            clearLine(), pause(), setStage(stage::GardenerBelow), enableHotspot(hotspot::Gardener),
+        }},
 
         // The escape: started at 562 by imgCur42 with the line and nut.
         {.from = 563, .to = 566, .steps = {picture(pic::pokoj2b)}},
@@ -110,8 +123,10 @@ const Script& secondDayChapter() {
         {.from = 570, .to = 572, .steps = {line(say(shouting(kGardener), "Co to je? Co to je?"))}},
         {.from = 573, .to = 575, .steps = {picture(pic::pokoj2d), line(say(aside(kAgent), "Ha, vyšlo to!"))}},
         {.from = 576, .to = 576, .steps = {
-            clearLine(), pause(), setStage(39), picture(pic::hospoda1), setPlace(11, 13), disableHotspot(2),
-            enableHotspot(6), enableHotspot(7), enableHotspot(8), disableHotspot(42),
+            clearLine(), pause(), setStage(stage::EscapedThroughWindow), picture(pic::hospoda1),
+            setPlace(scene::InnFront, 13), disableHotspot(hotspot::StepBack),
+            enableHotspot(hotspot::WalkRight), enableHotspot(hotspot::WalkLeft), enableHotspot(hotspot::InnDoor),
+            disableHotspot(hotspot::Gardener),
         }},
 
         // The engineer: started at 576 by imgCur44.
@@ -142,7 +157,10 @@ const Script& secondDayChapter() {
         {.from = 641, .to = 642, .steps = {line(say(kEngineer, "Aaaaa!"))}},
         {.from = 643, .to = 645, .steps = {line(say(kMayor, "Lojzo, zbav se toho těla."))}},
         {.from = 646, .to = 648, .steps = {line(say(aside(kAgent), "Sakra, tohle je vážné.")), picture(pic::tt2b)}},
-        {.from = 649, .to = 649, .steps = {clearLine(), pause(), setStage(40), disableHotspot(44), enableHotspot(45)}},
+        {.from = 649, .to = 649, .steps = {
+            clearLine(), pause(), setStage(stage::EngineerKilled), disableHotspot(hotspot::Prisoner),
+            enableHotspot(hotspot::SecondRoomWayOn),
+        }},
 
         // The mayor: started at 649 when the agent steps back into the passage.
         {.from = 650, .to = 654, .steps = {
@@ -158,19 +176,21 @@ const Script& secondDayChapter() {
             "tak jsem ho s Lojzovou pomocí odstranil. A stejně tak teď odstraníme i vás."))}},
         {.from = 678, .to = 680, .steps = {line(say(kAgent, "To těžko."))}},
         // The agent runs into the passage; the clock runs on.
-        {.from = 681, .to = 681, .steps = {clearLine(), picture(pic::tt1a), disableAllHotspots(), setPlace(6, 12)}},
+        {.from = 681, .to = 681, .steps = {
+            clearLine(), picture(pic::tt1a), disableAllHotspots(), setPlace(scene::PassageFirstRoom, 12),
+        }},
         // (tick 682: no entry)
         {.from = 683, .to = 684, .steps = {line(say(shouting(kMayor), "Za ním! Nesmí nám utéct!"))}},
         {.from = 685, .to = 685, .steps = {
-            clearLine(), pause(), setStage(41),
+            clearLine(), pause(), setStage(stage::Chase),
             act([](app::TfrmHlavni& f) { f.startDeathCountdown(); }),
-            enableHotspot(47),
+            enableHotspot(hotspot::DoorToBar),
         }},
 
         // The chase: started at 685 by imgCur47 with the rod.
         // (tick 686: no entry)
         {.from = 687, .to = 689, .steps = {line(say(aside(kAgent), "Tohle je chvíli zdrží."))}},
-        {.from = 690, .to = 690, .steps = {clearLine(), pause(), setStage(42)}},
+        {.from = 690, .to = 690, .steps = {clearLine(), pause(), setStage(stage::DoorBarred)}},
 
         // The ending: started at 690 by taking the phone in the hand.
         {.from = 691, .to = 693, .steps = {dropHeldItem(), picture(pic::story12), disableAllHotspots()}},

@@ -1,9 +1,15 @@
 // Named steps the chapters share, so each script row reads as what happens on screen.
 #pragma once
 
+#include "app/story_names.hpp"
 #include "story/script.hpp"
 
 namespace story {
+
+// The story's names, as the chapters write them.
+namespace hotspot = app::hotspot;
+namespace scene = app::scene;
+namespace stage = app::stage;
 
 // Sets the line to empty text.
 Step clearLine();
