@@ -36,6 +36,9 @@ constexpr int kTimerDeadInterval = 1000;
 
 enum class HeldPictureSet { Starting, Checkpoint };
 
+// The two typed location captions: the square on arrival, the pub on the second morning.
+enum class LocationCaption { Square, Pub };
+
 class TfrmHlavni {
 public:
     // The clock and platform outlive the form. The script defaults to the game's three chapters.
@@ -82,6 +85,8 @@ public:
     void TimerDeadTimer();
     // remarkFrame := F, Timer2 and the shield on.
     void startRemark(int startFrame);
+    // lblX and TimerX on, sequenceStep at the caption's first step, the shield on until it is typed.
+    void startLocationCaption(LocationCaption caption);
     void startDeathCountdown();
 
     // --- inventory (src/inventory)

@@ -16,14 +16,11 @@ constexpr std::array<const char*, 13> kCheckpointInventory = {
 
 // The hotel room's pictureId on the second morning.
 constexpr int kHotelRoomPicture = 26;
-// The second location caption counts from here to 200.
-constexpr int kSecondCaptionStep = 100;
 
 }  // namespace
 
 void TfrmHlavni::mmNahratClick() {
     Timer.setEnabled(false);
-    imgClona->setEnabled(false);
     TimerDead.setEnabled(false);
     imgClona->setEnabled(false);
     state.storyStage = stage::SecondMorning;
@@ -56,10 +53,7 @@ void TfrmHlavni::mmNahratClick() {
     state.cashPaidOut = 1;
     state.hammerTaken = 1;
     state.nailTaken = 1;
-    lblX->setEnabled(true);
-    state.sequenceStep = kSecondCaptionStep;
-    TimerX.setEnabled(true);
-    imgClona->setEnabled(true);  // until the caption is typed
+    startLocationCaption(LocationCaption::Pub);
 }
 
 }  // namespace app

@@ -19,10 +19,13 @@ constexpr Caption kSquareCaption = {"Lokace : Mlýnotrhy-náměstí", "někde v 
 constexpr Caption kPubCaption = {"Lokace : Mlýnotrhy-hospoda", "někde v ČR", "Čas : 09:56 SELČ",
                                  "Datum : 19.8.2003"};
 
-// Steps (after the increment) on which the first caption types its 69 characters, and the end.
+// The square's caption counts sequenceStep from 0 to 100, the pub's from 100 to 200; each types
+// its 69 characters on the steps (after the increment) from its first to its last step.
+constexpr int kSquareStartStep = 0;
 constexpr int kSquareFirstStep = 4;
 constexpr int kSquareLastStep = 72;
 constexpr int kSquareEndStep = 100;
+constexpr int kPubStartStep = kSquareEndStep;
 constexpr int kPubFirstStep = 101;
 constexpr int kPubLastStep = 169;
 constexpr int kPubEndStep = 200;
@@ -66,6 +69,13 @@ int positionOf(int step, int firstStep, int lastStep) {
 }
 
 }  // namespace
+
+void TfrmHlavni::startLocationCaption(LocationCaption caption) {
+    lblX->setEnabled(true);
+    state.sequenceStep = caption == LocationCaption::Square ? kSquareStartStep : kPubStartStep;
+    TimerX.setEnabled(true);
+    imgClona->setEnabled(true);
+}
 
 void TfrmHlavni::TimerXTimer() {
     const int step = ++state.sequenceStep;

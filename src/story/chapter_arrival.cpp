@@ -11,13 +11,6 @@ namespace story {
 
 namespace {
 
-// The first location caption types itself over the square; the shield stays up until it ends.
-void startFirstCaption(app::TfrmHlavni& f) {
-    f.lblX->setEnabled(true);
-    f.TimerX.setEnabled(true);
-    f.imgClona->setEnabled(true);
-}
-
 // The clock stops at the arrival, but the shield is left to the caption.
 void stopStoryTimers(app::TfrmHlavni& f) {
     f.Timer.setEnabled(false);
@@ -67,7 +60,7 @@ const Script& arrivalChapter() {
         // The arrival on the square: the first location caption, the controls and the pockets.
         {.from = 21, .to = 21, .steps = {
             picture(pic::namesti1),
-            act(startFirstCaption),
+            act([](app::TfrmHlavni& f) { f.startLocationCaption(app::LocationCaption::Square); }),
             clearLine(),
             act(stopStoryTimers),
             act([](app::TfrmHlavni& f) { f.state.sceneId = scene::Square; }),

@@ -33,11 +33,8 @@ void hideLockOverlay(app::TfrmHlavni& f) { f.showOverlay(hotspot::StoreroomLock,
 
 // The pub's caption types itself over the room; the till may ring again that morning.
 void startSecondCaption(app::TfrmHlavni& f) {
-    f.lblX->setEnabled(true);
-    f.state.sequenceStep = 100;
     f.state.tillSoundPlayed = 0;
-    f.TimerX.setEnabled(true);
-    f.imgClona->setEnabled(true);
+    f.startLocationCaption(app::LocationCaption::Pub);
 }
 
 }  // namespace
