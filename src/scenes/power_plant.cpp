@@ -88,17 +88,18 @@ void TfrmHlavni::imgCur18Click() {
     }
 }
 
-// The maintenance man: he wants the service card, then the lock repaired. When he waits for
-// the card, the card row follows the repeat row, so the card decides the start value.
+// The maintenance man: he wants the service card, then the lock repaired. Until he has seen
+// the card he repeats the first talk; the card row comes after, so the card decides the start value.
 void TfrmHlavni::imgCur19Click() {
-    if (state.storyStage == stage::MapBought) startCutscene(cutscene::MaintenanceFirstTalk);
-    if (state.storyStage == stage::MaintenanceWantsCard) startCutscene(cutscene::MaintenanceFirstTalk);
-    if (state.storyStage == stage::MaintenanceWantsCard && holding(held::ServiceCard)) {
+    const int storyStage = state.storyStage;
+    if (storyStage == stage::MapBought || storyStage == stage::MaintenanceWantsCard)
+        startCutscene(cutscene::MaintenanceFirstTalk);
+    if (storyStage == stage::MaintenanceWantsCard && holding(held::ServiceCard)) {
         startCutscene(cutscene::MaintenanceSeesCard);
         setHeld(held::ServiceCard, 0);
         dropHeldItem();
     }
-    if (state.storyStage == stage::LockRepaired) resumeStoryClock();
+    if (storyStage == stage::LockRepaired) resumeStoryClock();
 }
 
 // From the yard to the storeroom door and its lock.
@@ -178,7 +179,6 @@ void TfrmHlavni::imgCur25Click() {
     dropHeldItem();
     addInventoryItem(item::vlasec);
     showOverlay(hotspot::FishingLine, false);
-    dropHeldItem();
 }
 
 // The wire in the back room.
@@ -187,7 +187,6 @@ void TfrmHlavni::imgCur26Click() {
     dropHeldItem();
     addInventoryItem(item::drat);
     showOverlay(hotspot::Wire, false);
-    dropHeldItem();
 }
 
 }  // namespace app
