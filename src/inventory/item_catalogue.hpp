@@ -1,5 +1,6 @@
 // The item catalogue: for each of the seventeen items its caption, held flag, held picture,
-// hint, held picture files and close-ups, in one table.
+// held picture files and close-ups, in one table. (The held pictures' hints stand in the
+// component table.)
 #pragma once
 
 #include "app/game_state.hpp"
@@ -24,7 +25,6 @@ struct CatalogueItem {
     int heldFlag = 0;         // heldFlags index set while the item is in the hand
     int emptiedHeldFlag = 0;  // the gun's flag once magazineOut is 1; 0 for every other item
     int heldPicture = 0;      // n of imgInvN, the picture following the pointer
-    const char* hint = "";    // the held picture's hint; "" for none
     // [0] is the starting set; the others are the later states the game loads into it.
     std::array<const char*, 3> heldFiles{};
     int checkpointHeldFile = 0;  // which of heldFiles the checkpoint set loads
