@@ -1,5 +1,6 @@
 #include "script/runner.hpp"
 
+#include "inventory/item_catalogue.hpp"
 #include "script/action.hpp"
 #include "script/session.hpp"
 #include "script/state_json.hpp"
@@ -79,9 +80,31 @@ bool parseValue(const std::string& text, Json& value, std::string& error) {
     return true;
 }
 
+// The caption of the item in the hand, or null when the hand is empty. The dump's heldFlags
+// array starts at flag 1, so checks by caption cannot miscount; two flags at once (which the
+// game never sets) give a list, so such a state can never pass for one item.
+Json heldItem(const Json& dump) {
+    const Json& flags = dump["state"]["heldFlags"];
+    Json captions = Json::array();
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        if (flags[i].get<int>() == 0) continue;
+        const int flag = static_cast<int>(i) + 1;
+        const inventory::CatalogueItem* item = inventory::itemByHeldFlag(flag);
+        captions.push_back(item != nullptr ? item->caption : "heldFlags[" + std::to_string(flag) + "]");
+    }
+    if (captions.empty()) return nullptr;
+    if (captions.size() == 1) return captions[0];
+    return captions;
+}
+
 // The value at a dotted path ("components.imgCur5.enabled", "state.heldFlags.0"); the
-// pseudo path "@hotspots" lists the enabled hotspots and map spots in stacking order.
+// pseudo path "@hotspots" lists the enabled hotspots and map spots in stacking order, and
+// "@held" names the item in the hand.
 const Json* lookup(const Json& dump, const std::string& path, Json& scratch) {
+    if (path == "@held") {
+        scratch = heldItem(dump);
+        return &scratch;
+    }
     if (path == "@hotspots") {
         scratch = Json::array();
         for (const auto& [name, c] : dump["components"].items())

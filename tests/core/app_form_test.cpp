@@ -49,7 +49,7 @@ TEST_F(MainFormTest, StartUpShowsTheIntroWithOnlyTheMenuActive) {
     EXPECT_FALSE(form.mmNahrat->enabled());
 }
 
-TEST_F(MainFormTest, ComponentsStackInTheDocumentedOrderWithTheirRectangles) {
+TEST_F(MainFormTest, ComponentsStackFromScenePictureUpToShieldWithRectanglesAndHints) {
     const auto& all = form.stack.all();
     ASSERT_EQ(all.size(), 73u);
     EXPECT_EQ(all.front()->name(), "imgHlavni");

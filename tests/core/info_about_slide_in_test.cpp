@@ -32,7 +32,7 @@ struct SlideInTest : ::testing::Test {
     info::AboutSlideIn slide{clock};
 };
 
-TEST_F(SlideInTest, FromTheWindowWidthEachControlArrivesOnItsDocumentedTick) {
+TEST_F(SlideInTest, EachControlSlidesInFromTheWindowEdgeAndArrivesOnItsOwnTick) {
     slide.FormActivate(kStartWidth);
     EXPECT_EQ(slide.groupBoxLeft(), kStartWidth);
     EXPECT_EQ(slide.lineLeft(info::kTitle), kStartWidth);

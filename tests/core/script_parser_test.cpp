@@ -29,7 +29,7 @@ Played play(const std::string& text, bool check = false) {
     return {code, out.str(), err.str()};
 }
 
-TEST(ScriptParser, AcceptsEveryDocumentedAction) {
+TEST(ScriptParser, AcceptsEveryActionOfTheDriverWithSpacesAndComments) {
     for (const char* line : {"new", "continue", "quit", "answer yes", "answer no", "speed high", "speed medium",
                              "speed low", "settings", "sound", "controls", "about", "move 10 20", "click 500 300",
                              "click imgCur5", "select \"Služební průkaz\"", "select #3", "select none",
@@ -170,6 +170,15 @@ TEST(ScriptRunner, CheckModeReportsMismatchesWithTheirLine) {
     EXPECT_EQ(bad.exit, script::kExitCheckFailed);
     EXPECT_NE(bad.err.find("t.kvs:4: state.storyTick: expected 5, got 1"), std::string::npos) << bad.err;
     EXPECT_NE(bad.err.find("t.kvs:5:"), std::string::npos);
+}
+
+TEST(ScriptRunner, HeldPathNamesTheItemInTheHandOrNullWhenItIsEmpty) {
+    const Played r = play("new\nsettle\ndump\n#> @held null\nselect \"Služební průkaz\"\ndump\n"
+                          "#> @held \"Služební průkaz\"\n#> state.heldFlags.0 1\n#> @held null\n",
+                          true);
+    EXPECT_EQ(r.exit, script::kExitCheckFailed);
+    EXPECT_NE(r.out.find("3 passed, 1 failed"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("t.kvs:9: @held: expected null, got \"Služební průkaz\""), std::string::npos) << r.err;
 }
 
 TEST(ScriptRunner, QuitAnsweredNoKeepsPlayingAndYesEnds) {
