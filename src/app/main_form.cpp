@@ -180,6 +180,27 @@ void TfrmHlavni::showOverlay(int n, bool shown) {
     cur(n).setVisible(shown);
 }
 
+void TfrmHlavni::enableHotspots(std::initializer_list<int> hotspots) {
+    for (int n : hotspots) cur(n).setEnabled(true);
+}
+
+void TfrmHlavni::disableHotspots(std::initializer_list<int> hotspots) {
+    for (int n : hotspots) cur(n).setEnabled(false);
+}
+
+void TfrmHlavni::pickUp(std::int32_t& takenFlag, const std::string& caption, int overlay) {
+    takenFlag = 1;
+    dropHeldItem();
+    addInventoryItem(caption);
+    showOverlay(overlay, false);
+}
+
+void TfrmHlavni::stepInto(const std::string& picture) {
+    state.sceneId += 1;
+    state.pictureId += 2;
+    if (!picture.empty()) showPicture(picture);
+}
+
 void TfrmHlavni::disableAllHotspots() {
     for (int n = 1; n <= kHotspotCount; ++n) cur(n).setEnabled(false);
 }

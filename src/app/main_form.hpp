@@ -12,6 +12,7 @@
 #include "ui/timer.hpp"
 
 #include <array>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -185,6 +186,13 @@ public:
     void setPlayerControls(bool shown);
     // Enables or disables (and with it shows or hides) an overlay hotspot.
     void showOverlay(int n, bool shown);
+    void enableHotspots(std::initializer_list<int> hotspots);
+    void disableHotspots(std::initializer_list<int> hotspots);
+    // Picks up an object lying in the scene: its taken flag set, the hand emptied, the entry
+    // added and the object's overlay hidden.
+    void pickUp(std::int32_t& takenFlag, const std::string& caption, int overlay);
+    // A step into a place: sceneId + 1, pictureId + 2 and the place's picture ("" keeps the last one).
+    void stepInto(const std::string& picture);
 
     // --- the model: state, components, menu, timers
     ui::Clock& clock;

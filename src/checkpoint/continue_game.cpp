@@ -26,7 +26,7 @@ void TfrmHlavni::mmNahratClick() {
     state.storyStage = stage::SecondMorning;
     showPicture(pic::pokoj1a);
     disableAllHotspots();
-    cur(hotspot::StepBack).setEnabled(true);
+    enableHotspots({hotspot::StepBack});
     state.sceneId = scene::HotelRoom;
     state.pictureId = kHotelRoomPicture;
     state.storyTick = tick::SecondMorning;

@@ -8,11 +8,9 @@ namespace app {
 
 // The factory entrance.
 void TfrmHlavni::imgCur27Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::tovarna2);
-    cur(hotspot::FactoryEntrance).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    stepInto(pic::tovarna2);
+    disableHotspots({hotspot::FactoryEntrance});
+    enableHotspots({hotspot::StepBack});
     // The director receives the agent only for the two talks; otherwise his hotspot keeps its state.
     if (state.storyStage == stage::AtFactory) cur(hotspot::Director).setEnabled(true);
     if (state.storyStage == stage::NewspaperRead) cur(hotspot::Director).setEnabled(true);
@@ -31,38 +29,28 @@ void TfrmHlavni::imgCur29Click() {
     showPicture(pic::tovarna3);
     loadPicture(cur(hotspot::Rod), pic::totyc);
     showOverlay(hotspot::Rod, state.rodTaken == 0);
-    cur(hotspot::ToSideYard).setEnabled(false);
-    cur(hotspot::FactoryEntrance).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
-    cur(hotspot::FactoryStoreDoor).setEnabled(true);
+    disableHotspots({hotspot::ToSideYard, hotspot::FactoryEntrance});
+    enableHotspots({hotspot::StepBack, hotspot::FactoryStoreDoor});
 }
 
 // The rod lying in the side yard.
 void TfrmHlavni::imgCur30Click() {
-    state.rodTaken = 1;
-    dropHeldItem();
-    addInventoryItem(item::tyc);
-    showOverlay(hotspot::Rod, false);
+    pickUp(state.rodTaken, item::tyc, hotspot::Rod);
 }
 
 // From the side yard into the store, where two workers talk on the second day.
 void TfrmHlavni::imgCur31Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(scenes::scenePicture(scene::FactoryStore, state.storyStage));
+    stepInto(scenes::scenePicture(scene::FactoryStore, state.storyStage));
     loadPicture(cur(hotspot::Nut), pic::tomatka);
     showOverlay(hotspot::Nut, state.nutTaken == 0);
-    cur(hotspot::FactoryStoreDoor).setEnabled(false);
+    disableHotspots({hotspot::FactoryStoreDoor});
     showOverlay(hotspot::Rod, false);
     if (state.storyStage == stage::DirectorMetAgain) startCutscene(cutscene::Workers);
 }
 
 // The nut lying in the store.
 void TfrmHlavni::imgCur32Click() {
-    state.nutTaken = 1;
-    dropHeldItem();
-    addInventoryItem(item::matka);
-    showOverlay(hotspot::Nut, false);
+    pickUp(state.nutTaken, item::matka, hotspot::Nut);
 }
 
 // The madman in the park.

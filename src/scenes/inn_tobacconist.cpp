@@ -18,12 +18,10 @@ bool regularsAtTable(int storyStage) {
 // agent once he has fled without paying.
 void TfrmHlavni::imgCur8Click() {
     if (state.storyStage < stage::EscapedThroughWindow) {
-        state.sceneId += 1;
-        state.pictureId += 2;
-        showPicture(pic::hospoda2);
+        stepInto(pic::hospoda2);
         if (regularsAtTable(state.storyStage)) cur(hotspot::RegularsTable).setEnabled(true);
-        for (int n : {hotspot::InnDoor, hotspot::WalkRight, hotspot::WalkLeft}) cur(n).setEnabled(false);
-        cur(hotspot::StepBack).setEnabled(true);
+        disableHotspots({hotspot::InnDoor, hotspot::WalkRight, hotspot::WalkLeft});
+        enableHotspots({hotspot::StepBack});
         cur(hotspot::Innkeeper).setEnabled(state.storyStage == stage::SentToInn);
         cur(hotspot::ToReception).setEnabled(state.storyStage >= stage::SentToReception);
         const bool allPartsFound =
@@ -43,11 +41,8 @@ void TfrmHlavni::imgCur33Click() {
 
 // The way from the taproom to the reception.
 void TfrmHlavni::imgCur11Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::hospoda3);
-    cur(hotspot::ToReception).setEnabled(false);
-    cur(hotspot::RegularsTable).setEnabled(false);
+    stepInto(pic::hospoda3);
+    disableHotspots({hotspot::ToReception, hotspot::RegularsTable});
     cur(hotspot::Receptionist).setEnabled(state.storyStage == stage::SentToReception);
     cur(hotspot::ToRoom).setEnabled(state.storyStage >= stage::RoomLet);
     if (state.storyStage == stage::FetchingNumber) startCutscene(cutscene::ReceptionistWantsPay);
@@ -58,16 +53,16 @@ void TfrmHlavni::imgCur12Click() { resumeStoryClock(); }
 
 // The way from the reception to the agent's room.
 void TfrmHlavni::imgCur13Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    if (state.storyStage == stage::RoomLet) showPicture(pic::pokoj1);
-    if (state.storyStage >= stage::SettledIn) showPicture(pic::pokoj1a);
-    cur(hotspot::ToRoom).setEnabled(false);
+    // Seen from the door, the notebook lies in the room from the first night on; before the
+    // room is let there is nothing to show.
+    const int storyStage = state.storyStage;
+    stepInto(storyStage == stage::RoomLet ? pic::pokoj1 : storyStage >= stage::SettledIn ? pic::pokoj1a : "");
+    disableHotspots({hotspot::ToRoom});
     if (state.storyTick == tick::ParkedAtReception) resumeStoryClock();
     if (state.storyStage == stage::AskedToPay) {
         startCutscene(cutscene::EmptyPockets);
-        cur(hotspot::StepBack).setEnabled(false);
-        cur(hotspot::Notebook).setEnabled(true);
+        disableHotspots({hotspot::StepBack});
+        enableHotspots({hotspot::Notebook});
     }
 }
 
@@ -75,19 +70,17 @@ void TfrmHlavni::imgCur13Click() {
 void TfrmHlavni::imgCur40Click() {
     addInventoryItem(item::zapisnik);
     showPicture(pic::pokoj1);
-    cur(hotspot::Notebook).setEnabled(false);
+    disableHotspots({hotspot::Notebook});
     state.storyStage = stage::NotebookRetaken;
     state.notebookCarried = 1;
-    cur(hotspot::Window).setEnabled(true);
+    enableHotspots({hotspot::Window});
 }
 
 // The window of the room.
 void TfrmHlavni::imgCur41Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::pokoj2a);
-    cur(hotspot::Window).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    stepInto(pic::pokoj2a);
+    disableHotspots({hotspot::Window});
+    enableHotspots({hotspot::StepBack});
     if (state.storyStage == stage::NotebookRetaken) startCutscene(cutscene::Window);
     if (state.storyStage == stage::GardenerBelow) cur(hotspot::Gardener).setEnabled(true);
 }
@@ -102,12 +95,9 @@ void TfrmHlavni::imgCur42Click() {
 
 // The tobacconist's door.
 void TfrmHlavni::imgCur9Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::trafika2);
-    cur(hotspot::StepBack).setEnabled(true);
-    cur(hotspot::WalkLeft).setEnabled(false);
-    cur(hotspot::ShopDoor).setEnabled(false);
+    stepInto(pic::trafika2);
+    enableHotspots({hotspot::StepBack});
+    disableHotspots({hotspot::WalkLeft, hotspot::ShopDoor});
     showOverlay(hotspot::Hammer, false);
     cur(hotspot::ShopAssistant).setEnabled(state.storyStage == stage::MoneyWithdrawn);
     if (state.storyStage == stage::SecondMorning) cur(hotspot::ShopAssistant).setEnabled(true);

@@ -64,27 +64,21 @@ bool lockTakesClicks(int storyStage) {
 
 // The nail lying at the gate.
 void TfrmHlavni::imgCur17Click() {
-    addInventoryItem(item::hrebik);
-    dropHeldItem();
-    state.nailTaken = 1;
-    showOverlay(hotspot::Nail, false);
+    pickUp(state.nailTaken, item::hrebik, hotspot::Nail);
 }
 
 // From the gate into the yard.
 void TfrmHlavni::imgCur18Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::elektr2);
-    cur(hotspot::IntoYard).setEnabled(false);
+    stepInto(pic::elektr2);
+    disableHotspots({hotspot::IntoYard});
     showOverlay(hotspot::Nail, false);
-    cur(hotspot::MaintenanceMan).setEnabled(true);
-    cur(hotspot::StepBack).setEnabled(true);
+    enableHotspots({hotspot::MaintenanceMan, hotspot::StepBack});
     cur(hotspot::StoreroomDoor).setEnabled(state.storyStage >= stage::LockToRepair);
     if (state.storyStage < stage::FactoryHeardOf) {
-        cur(hotspot::MachineHallDoor).setEnabled(false);
+        disableHotspots({hotspot::MachineHallDoor});
     } else {
-        cur(hotspot::MachineHallDoor).setEnabled(true);
-        cur(hotspot::StoreroomDoor).setEnabled(false);
+        enableHotspots({hotspot::MachineHallDoor});
+        disableHotspots({hotspot::StoreroomDoor});
     }
 }
 
@@ -114,11 +108,10 @@ void TfrmHlavni::imgCur20Click() {
     }
     if (storyStage == stage::LockRepaired) cur(hotspot::StoreroomLock).setVisible(false);
     if (storyStage == stage::LockToRepair) resumeStoryClock();
-    cur(hotspot::MaintenanceMan).setEnabled(false);
-    cur(hotspot::StoreroomDoor).setEnabled(false);
+    disableHotspots({hotspot::MaintenanceMan, hotspot::StoreroomDoor});
     // The machine hall door belongs to the yard; left on, it would lead from the lock to scene 121.
-    cur(hotspot::MachineHallDoor).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    disableHotspots({hotspot::MachineHallDoor});
+    enableHotspots({hotspot::StepBack});
     cur(hotspot::StoreroomLock).setEnabled(lockTakesClicks(storyStage));
 }
 
@@ -144,49 +137,38 @@ void TfrmHlavni::imgCur22Click() {
     }
     if (state.storyStage == stage::FactoryHeardOf) {
         showOverlay(hotspot::StoreroomLock, false);
-        cur(hotspot::MachineHallDoor).setEnabled(false);
+        disableHotspots({hotspot::MachineHallDoor});
     }
 }
 
 // From the yard into the machine hall.
 void TfrmHlavni::imgCur23Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::elektr4);
+    stepInto(pic::elektr4);
     loadPicture(cur(hotspot::FishingLine), pic::elvlasec);
     showOverlay(hotspot::FishingLine, state.lineTaken == 0);
-    cur(hotspot::StepBack).setEnabled(true);
-    cur(hotspot::StoreroomDoor).setEnabled(false);
-    cur(hotspot::MachineHallDoor).setEnabled(false);
-    cur(hotspot::PlantBackRoomDoor).setEnabled(true);
+    enableHotspots({hotspot::StepBack});
+    disableHotspots({hotspot::StoreroomDoor, hotspot::MachineHallDoor});
+    enableHotspots({hotspot::PlantBackRoomDoor});
 }
 
 // From the machine hall into the back room.
 void TfrmHlavni::imgCur24Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::elektr5);
+    stepInto(pic::elektr5);
     loadPicture(cur(hotspot::Wire), pic::eldrat);
     showOverlay(hotspot::Wire, state.wireTaken == 0);
     showOverlay(hotspot::FishingLine, false);
-    cur(hotspot::PlantBackRoomDoor).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    disableHotspots({hotspot::PlantBackRoomDoor});
+    enableHotspots({hotspot::StepBack});
 }
 
 // The fishing line in the machine hall.
 void TfrmHlavni::imgCur25Click() {
-    state.lineTaken = 1;
-    dropHeldItem();
-    addInventoryItem(item::vlasec);
-    showOverlay(hotspot::FishingLine, false);
+    pickUp(state.lineTaken, item::vlasec, hotspot::FishingLine);
 }
 
 // The wire in the back room.
 void TfrmHlavni::imgCur26Click() {
-    state.wireTaken = 1;
-    dropHeldItem();
-    addInventoryItem(item::drat);
-    showOverlay(hotspot::Wire, false);
+    pickUp(state.wireTaken, item::drat, hotspot::Wire);
 }
 
 }  // namespace app

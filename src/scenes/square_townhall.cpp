@@ -13,10 +13,9 @@ void TfrmHlavni::imgCur1Click() {
     state.sceneId = scene::TownHallEntrance;
     state.pictureId = 3;
     showPicture(pic::urad1);
-    cur(hotspot::TownHallDoor).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
-    cur(hotspot::TownHallInnerDoor).setEnabled(true);
-    for (int n : {hotspot::OfficeDoor, hotspot::WalkRight, hotspot::WalkLeft, hotspot::Well}) cur(n).setEnabled(false);
+    disableHotspots({hotspot::TownHallDoor});
+    enableHotspots({hotspot::StepBack, hotspot::TownHallInnerDoor});
+    disableHotspots({hotspot::OfficeDoor, hotspot::WalkRight, hotspot::WalkLeft, hotspot::Well});
 }
 
 // The well on the square: the agent spots an opening at the water level.
@@ -24,12 +23,9 @@ void TfrmHlavni::imgCur34Click() { startCutscene(cutscene::Well); }
 
 // The cash machine seen from the street.
 void TfrmHlavni::imgCur14Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::bankomat2);
-    cur(hotspot::WalkRight).setEnabled(false);
-    cur(hotspot::CashMachine).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    stepInto(pic::bankomat2);
+    disableHotspots({hotspot::WalkRight, hotspot::CashMachine});
+    enableHotspots({hotspot::StepBack});
     cur(hotspot::CardSlot).setEnabled(state.storyStage == stage::CashMachineKnown);
 }
 
@@ -50,10 +46,10 @@ void TfrmHlavni::imgCur3Click() {
     state.sceneId = scene::TownHallCorridor;
     state.pictureId = 5;
     showPicture(pic::urad2);
-    cur(hotspot::TownHallDoor).setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
-    cur(hotspot::TownHallInnerDoor).setEnabled(false);
-    cur(hotspot::OfficeDoor).setEnabled(true);
+    disableHotspots({hotspot::TownHallDoor});
+    enableHotspots({hotspot::StepBack});
+    disableHotspots({hotspot::TownHallInnerDoor});
+    enableHotspots({hotspot::OfficeDoor});
     if (state.storyStage == stage::OfficeLocked) cur(hotspot::OfficeDoorLock).setEnabled(true);
 }
 
@@ -67,11 +63,10 @@ void TfrmHlavni::imgCur4Click() {
         showPicture(scenes::scenePicture(scene::MayorsOffice, storyStage));
         if (storyStage >= stage::SecondMorning) cur(hotspot::MayorsBackRoomDoor).setEnabled(true);
         if (storyStage >= stage::SecretEntranceFound) cur(hotspot::SecretEntrance).setEnabled(true);
-        cur(hotspot::TownHallDoor).setEnabled(false);
-        cur(hotspot::StepBack).setEnabled(true);
-        cur(hotspot::TownHallInnerDoor).setEnabled(false);
-        cur(hotspot::OfficeDoor).setEnabled(false);
-        cur(hotspot::Mayor).setEnabled(true);
+        disableHotspots({hotspot::TownHallDoor});
+        enableHotspots({hotspot::StepBack});
+        disableHotspots({hotspot::TownHallInnerDoor, hotspot::OfficeDoor});
+        enableHotspots({hotspot::Mayor});
     }
     if (storyStage == stage::MadmanHeard || storyStage == stage::OfficeLocked) startCutscene(cutscene::OfficeLocked);
 }
@@ -111,11 +106,8 @@ void TfrmHlavni::imgCur5Click() {
 
 // The door to the mayor's back room.
 void TfrmHlavni::imgCur37Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::urad4);
-    cur(hotspot::MayorsBackRoomDoor).setEnabled(false);
-    cur(hotspot::SecretEntrance).setEnabled(false);
+    stepInto(pic::urad4);
+    disableHotspots({hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
     if (state.storyStage == stage::OfficeLockPicked) cur(hotspot::SecretButton).setEnabled(true);
 }
 
@@ -135,17 +127,14 @@ void TfrmHlavni::imgCur39Click() {
             showPicture(passage);
         if (storyStage < stage::Chase) cur(hotspot::FirstRoomWayOn).setEnabled(true);
         if (storyStage > stage::Chase) cur(hotspot::FirstRoomWayOn).setEnabled(false);
-        cur(hotspot::SecretEntrance).setEnabled(false);
-        cur(hotspot::MayorsBackRoomDoor).setEnabled(false);
+        disableHotspots({hotspot::SecretEntrance, hotspot::MayorsBackRoomDoor});
     }
 }
 
 // The way on from the first room of the secret passage.
 void TfrmHlavni::imgCur43Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(scenes::scenePicture(scene::PassageSecondRoom, state.storyStage));
-    cur(hotspot::FirstRoomWayOn).setEnabled(false);
+    stepInto(scenes::scenePicture(scene::PassageSecondRoom, state.storyStage));
+    disableHotspots({hotspot::FirstRoomWayOn});
     if (state.storyStage == stage::EscapedThroughWindow) cur(hotspot::Prisoner).setEnabled(true);
     if (state.storyStage > stage::EscapedThroughWindow) cur(hotspot::SecondRoomWayOn).setEnabled(true);
 }
@@ -155,21 +144,16 @@ void TfrmHlavni::imgCur44Click() { startCutscene(cutscene::Engineer); }
 
 // The way on from the second room.
 void TfrmHlavni::imgCur45Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
     // The third room loads a picture only right after the engineer's death; otherwise the last one stays.
-    if (const std::string room = scenes::scenePicture(scene::PassageThirdRoom, state.storyStage); !room.empty())
-        showPicture(room);
-    cur(hotspot::SecondRoomWayOn).setEnabled(false);
-    cur(hotspot::ThirdRoomWayOn).setEnabled(true);
+    stepInto(scenes::scenePicture(scene::PassageThirdRoom, state.storyStage));
+    disableHotspots({hotspot::SecondRoomWayOn});
+    enableHotspots({hotspot::ThirdRoomWayOn});
 }
 
 // The way on from the third room into the last one.
 void TfrmHlavni::imgCur46Click() {
-    state.sceneId += 1;
-    state.pictureId += 2;
-    showPicture(pic::tt4);
-    cur(hotspot::ThirdRoomWayOn).setEnabled(false);
+    stepInto(pic::tt4);
+    disableHotspots({hotspot::ThirdRoomWayOn});
 }
 
 // The door of the first room during the chase: only the rod bars it, and the death
@@ -178,9 +162,9 @@ void TfrmHlavni::imgCur47Click() {
     if (!holding(held::Rod)) return;
     showPicture(pic::tt1c);
     TimerDead.setEnabled(false);
-    cur(hotspot::StepBack).setEnabled(true);
+    enableHotspots({hotspot::StepBack});
     startCutscene(cutscene::DoorBarred);
-    cur(hotspot::DoorToBar).setEnabled(false);
+    disableHotspots({hotspot::DoorToBar});
     dropHeldItem();
     removeInventoryItem(item::tyc, 15);
 }

@@ -3,8 +3,6 @@
 #include "app/main_form.hpp"
 #include "scenes/scene_table.hpp"
 
-#include <initializer_list>
-
 namespace app {
 
 namespace {
@@ -14,12 +12,6 @@ constexpr int kStreetSceneStep = 10;
 constexpr int kStreetPictureStep = 19;
 constexpr int kBackPictureStep = 2;
 
-void enable(TfrmHlavni& f, std::initializer_list<int> hotspots) {
-    for (int n : hotspots) f.cur(n).setEnabled(true);
-}
-void disable(TfrmHlavni& f, std::initializer_list<int> hotspots) {
-    for (int n : hotspots) f.cur(n).setEnabled(false);
-}
 void enableIf(TfrmHlavni& f, int n, bool condition) {
     if (condition) f.cur(n).setEnabled(true);
 }
@@ -44,15 +36,15 @@ void squareEdgeAndWell(TfrmHlavni& f) {
 constexpr std::array<SceneRule, 3> kWalkRight = {{
     {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the cash machine street
          f.showPicture(pic::namesti1);
-         enable(f, {hotspot::WalkLeft, hotspot::TownHallDoor});
-         disable(f, {hotspot::CashMachine});
+         f.enableHotspots({hotspot::WalkLeft, hotspot::TownHallDoor});
+         f.disableHotspots({hotspot::CashMachine});
          enableIf(f, hotspot::Well, storyStage(f) == stage::WorkersOverheard);
      }},
     {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the square
          f.showPicture(pic::hospoda1);
-         disable(f, {hotspot::TownHallDoor});
-         enable(f, {hotspot::WalkLeft, hotspot::InnDoor});
-         disable(f, {hotspot::Well});
+         f.disableHotspots({hotspot::TownHallDoor});
+         f.enableHotspots({hotspot::WalkLeft, hotspot::InnDoor});
+         f.disableHotspots({hotspot::Well});
      }},
     {.sceneId = scene::TobacconistFront, .apply = [](TfrmHlavni& f) {  // from the inn
          if (f.state.hammerTaken == 0) {
@@ -60,33 +52,33 @@ constexpr std::array<SceneRule, 3> kWalkRight = {{
              f.showOverlay(hotspot::Hammer, true);
          }
          f.showPicture(pic::trafika1);
-         disable(f, {hotspot::WalkRight});
-         enable(f, {hotspot::WalkLeft});
-         disable(f, {hotspot::InnDoor});
-         enable(f, {hotspot::ShopDoor});
+         f.disableHotspots({hotspot::WalkRight});
+         f.enableHotspots({hotspot::WalkLeft});
+         f.disableHotspots({hotspot::InnDoor});
+         f.enableHotspots({hotspot::ShopDoor});
      }},
 }};
 
 constexpr std::array<SceneRule, 3> kWalkLeft = {{
     {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the inn
          f.showPicture(pic::namesti1);
-         enable(f, {hotspot::TownHallDoor});
-         disable(f, {hotspot::WalkLeft});
-         enable(f, {hotspot::WalkRight});
-         disable(f, {hotspot::InnDoor});
+         f.enableHotspots({hotspot::TownHallDoor});
+         f.disableHotspots({hotspot::WalkLeft});
+         f.enableHotspots({hotspot::WalkRight});
+         f.disableHotspots({hotspot::InnDoor});
          squareEdgeAndWell(f);
      }},
     {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the tobacconist
          f.showPicture(pic::hospoda1);
-         enable(f, {hotspot::WalkRight, hotspot::InnDoor});
-         disable(f, {hotspot::ShopDoor});
+         f.enableHotspots({hotspot::WalkRight, hotspot::InnDoor});
+         f.disableHotspots({hotspot::ShopDoor});
          f.showOverlay(hotspot::Hammer, false);
      }},
     {.sceneId = scene::CashMachineStreet, .apply = [](TfrmHlavni& f) {  // from the square
          f.showPicture(pic::bankomat1);
-         disable(f, {hotspot::TownHallDoor, hotspot::WalkLeft});
-         enable(f, {hotspot::CashMachine});
-         disable(f, {hotspot::Well});
+         f.disableHotspots({hotspot::TownHallDoor, hotspot::WalkLeft});
+         f.enableHotspots({hotspot::CashMachine});
+         f.disableHotspots({hotspot::Well});
      }},
 }};
 
@@ -95,30 +87,30 @@ constexpr std::array<SceneRule, 3> kWalkLeft = {{
 constexpr std::array<SceneRule, 21> kStepBack = {{
     {.sceneId = scene::Square, .apply = [](TfrmHlavni& f) {  // from the town hall entrance
          f.showPicture(pic::namesti1);
-         enable(f, {hotspot::TownHallDoor});
-         disable(f, {hotspot::StepBack, hotspot::TownHallInnerDoor, hotspot::OfficeDoor});
-         enable(f, {hotspot::WalkRight});
+         f.enableHotspots({hotspot::TownHallDoor});
+         f.disableHotspots({hotspot::StepBack, hotspot::TownHallInnerDoor, hotspot::OfficeDoor});
+         f.enableHotspots({hotspot::WalkRight});
          squareEdgeAndWell(f);
      }},
     {.sceneId = scene::TownHallEntrance, .apply = [](TfrmHlavni& f) {  // from the corridor
          f.showPicture(pic::urad1);
-         disable(f, {hotspot::TownHallDoor});
-         enable(f, {hotspot::StepBack, hotspot::TownHallInnerDoor});
-         disable(f, {hotspot::OfficeDoor, hotspot::OfficeDoorLock});
+         f.disableHotspots({hotspot::TownHallDoor});
+         f.enableHotspots({hotspot::StepBack, hotspot::TownHallInnerDoor});
+         f.disableHotspots({hotspot::OfficeDoor, hotspot::OfficeDoorLock});
      }},
     {.sceneId = scene::TownHallCorridor, .apply = [](TfrmHlavni& f) {  // from the mayor's office
          f.showPicture(pic::urad2);
-         disable(f, {hotspot::TownHallDoor});
-         enable(f, {hotspot::StepBack});
-         disable(f, {hotspot::TownHallInnerDoor});
-         enable(f, {hotspot::OfficeDoor});
-         disable(f, {hotspot::Mayor, hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
+         f.disableHotspots({hotspot::TownHallDoor});
+         f.enableHotspots({hotspot::StepBack});
+         f.disableHotspots({hotspot::TownHallInnerDoor});
+         f.enableHotspots({hotspot::OfficeDoor});
+         f.disableHotspots({hotspot::Mayor, hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
      }},
     {.sceneId = scene::InnFront, .apply = [](TfrmHlavni& f) {  // from the taproom
          f.showPicture(pic::hospoda1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::WalkRight, hotspot::WalkLeft, hotspot::InnDoor});
-         disable(f, {hotspot::Innkeeper, hotspot::ToReception, hotspot::RegularsTable});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::WalkRight, hotspot::WalkLeft, hotspot::InnDoor});
+         f.disableHotspots({hotspot::Innkeeper, hotspot::ToReception, hotspot::RegularsTable});
      }},
     {.sceneId = scene::TobacconistFront, .apply = [](TfrmHlavni& f) {  // from inside the shop
          for (ui::Component* till : {f.lblkasa1, f.lblkasa2}) {
@@ -127,35 +119,35 @@ constexpr std::array<SceneRule, 21> kStepBack = {{
          }
          if (f.state.hammerTaken == 0) f.showOverlay(hotspot::Hammer, true);
          f.showPicture(pic::trafika1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::WalkLeft, hotspot::ShopDoor});
-         disable(f, {hotspot::ShopAssistant});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::WalkLeft, hotspot::ShopDoor});
+         f.disableHotspots({hotspot::ShopAssistant});
      }},
     {.sceneId = scene::Taproom, .apply = [](TfrmHlavni& f) {  // from the reception
          f.showPicture(pic::hospoda2);
          enableIf(f, hotspot::RegularsTable,
                   storyStage(f) >= stage::DirectorMet && storyStage(f) <= stage::PlayingCards);
-         enable(f, {hotspot::StepBack});
-         disable(f, {hotspot::Receptionist, hotspot::ToRoom});
+         f.enableHotspots({hotspot::StepBack});
+         f.disableHotspots({hotspot::Receptionist, hotspot::ToRoom});
          f.cur(hotspot::ToReception).setEnabled(storyStage(f) >= stage::SentToReception);
      }},
     {.sceneId = scene::Reception, .apply = [](TfrmHlavni& f) {  // from the hotel room
          f.showPicture(pic::hospoda3);
-         enable(f, {hotspot::ToRoom});
+         f.enableHotspots({hotspot::ToRoom});
      }},
     {.sceneId = scene::CashMachineStreet, .apply = [](TfrmHlavni& f) {  // from the cash machine
          f.showPicture(pic::bankomat1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::WalkRight, hotspot::CashMachine});
-         disable(f, {hotspot::CardSlot});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::WalkRight, hotspot::CashMachine});
+         f.disableHotspots({hotspot::CardSlot});
      }},
     {.sceneId = scene::PowerPlantGate, .apply = [](TfrmHlavni& f) {  // from the power plant yard
          f.showPicture(pic::elektr1);
          f.showOverlay(hotspot::Nail, f.state.nailTaken == 0);
-         enable(f, {hotspot::IntoYard});
+         f.enableHotspots({hotspot::IntoYard});
          // The machine hall door belongs to the yard: left open, it would lead from the gate
          // into the hall under the wrong sceneId.
-         disable(f, {hotspot::MaintenanceMan, hotspot::StepBack, hotspot::StoreroomDoor, hotspot::MachineHallDoor});
+         f.disableHotspots({hotspot::MaintenanceMan, hotspot::StepBack, hotspot::StoreroomDoor, hotspot::MachineHallDoor});
      }},
     {.sceneId = scene::StoreroomLock - 1, .apply = [](TfrmHlavni& f) {  // from the lock: the yard's row follows
          f.state.sceneId = scene::PowerPlantYard;
@@ -163,9 +155,9 @@ constexpr std::array<SceneRule, 21> kStepBack = {{
      }},
     {.sceneId = scene::PowerPlantYard, .apply = [](TfrmHlavni& f) {  // from the machine hall or the lock
          f.showPicture(pic::elektr2);
-         enable(f, {hotspot::StoreroomDoor});
+         f.enableHotspots({hotspot::StoreroomDoor});
          f.showOverlay(hotspot::StoreroomLock, false);
-         disable(f, {hotspot::PlantBackRoomDoor});
+         f.disableHotspots({hotspot::PlantBackRoomDoor});
          f.showOverlay(hotspot::FishingLine, false);
          // The maintenance man: kept as he was while the nail waits for the hammer, back to
          // talk once the lock is repaired.
@@ -177,31 +169,31 @@ constexpr std::array<SceneRule, 21> kStepBack = {{
          f.showPicture(pic::elektr4);
          f.showOverlay(hotspot::FishingLine, f.state.lineTaken == 0);
          f.showOverlay(hotspot::Wire, false);
-         disable(f, {hotspot::StoreroomDoor});
-         enable(f, {hotspot::PlantBackRoomDoor});
+         f.disableHotspots({hotspot::StoreroomDoor});
+         f.enableHotspots({hotspot::PlantBackRoomDoor});
      }},
     {.sceneId = scene::FactoryFront, .apply = [](TfrmHlavni& f) {  // from the factory office
          f.showPicture(pic::tovarna1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::FactoryEntrance});
-         disable(f, {hotspot::Director});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::FactoryEntrance});
+         f.disableHotspots({hotspot::Director});
          enableIf(f, hotspot::ToSideYard, storyStage(f) > stage::AtFactory);
      }},
     {.sceneId = scene::FactorySideYard - 1, .apply = [](TfrmHlavni& f) {  // from the side yard to the front
          f.state.sceneId = scene::FactoryFront;
          f.state.pictureId = 600;
          f.showPicture(pic::tovarna1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::FactoryEntrance, hotspot::ToSideYard});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::FactoryEntrance, hotspot::ToSideYard});
          f.showOverlay(hotspot::Rod, false);
-         disable(f, {hotspot::FactoryStoreDoor});
+         f.disableHotspots({hotspot::FactoryStoreDoor});
      }},
     {.sceneId = scene::FactorySideYard, .apply = [](TfrmHlavni& f) {  // from the store
          f.state.sceneId = scene::FactorySideYard;
          f.state.pictureId = 620;
          f.showPicture(pic::tovarna3);
          f.showOverlay(hotspot::Rod, f.state.rodTaken == 0);
-         enable(f, {hotspot::FactoryStoreDoor});
+         f.enableHotspots({hotspot::FactoryStoreDoor});
          f.showOverlay(hotspot::Nut, false);
      }},
     {.sceneId = scene::MayorsOffice, .apply = [](TfrmHlavni& f) {  // from the back room
@@ -209,38 +201,38 @@ constexpr std::array<SceneRule, 21> kStepBack = {{
          f.state.pictureId = 8;
          showScene(f, scene::MayorsOffice);
          if (storyStage(f) > stage::OfficeLockPicked) {
-             enable(f, {hotspot::SecretEntrance});
-             disable(f, {hotspot::FirstRoomWayOn});
+             f.enableHotspots({hotspot::SecretEntrance});
+             f.disableHotspots({hotspot::FirstRoomWayOn});
          }
-         enable(f, {hotspot::MayorsBackRoomDoor});
-         disable(f, {hotspot::SecretButton, hotspot::FirstRoomWayOn});
+         f.enableHotspots({hotspot::MayorsBackRoomDoor});
+         f.disableHotspots({hotspot::SecretButton, hotspot::FirstRoomWayOn});
      }},
     {.sceneId = scene::HotelRoom, .apply = [](TfrmHlavni& f) {  // from the window; no way back to the reception
          f.showPicture(pic::pokoj1);
-         disable(f, {hotspot::StepBack});
-         enable(f, {hotspot::Window});
-         disable(f, {hotspot::Gardener});
+         f.disableHotspots({hotspot::StepBack});
+         f.enableHotspots({hotspot::Window});
+         f.disableHotspots({hotspot::Gardener});
      }},
     {.sceneId = scene::PassageFirstRoom - 1, .apply = [](TfrmHlavni& f) {  // from the passage to the office
          f.state.sceneId = scene::MayorsOffice;
          f.state.pictureId = 8;
          f.showPicture(pic::urad3c);
-         enable(f, {hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
-         disable(f, {hotspot::FirstRoomWayOn});
+         f.enableHotspots({hotspot::MayorsBackRoomDoor, hotspot::SecretEntrance});
+         f.disableHotspots({hotspot::FirstRoomWayOn});
      }},
     {.sceneId = scene::PassageFirstRoom, .apply = [](TfrmHlavni& f) {  // from the second room
          f.state.sceneId = scene::PassageFirstRoom;
          f.state.pictureId = 13;
          f.showPicture(pic::tt1a);
-         enable(f, {hotspot::FirstRoomWayOn});
-         disable(f, {hotspot::Prisoner, hotspot::SecondRoomWayOn});
+         f.enableHotspots({hotspot::FirstRoomWayOn});
+         f.disableHotspots({hotspot::Prisoner, hotspot::SecondRoomWayOn});
      }},
     {.sceneId = scene::PassageSecondRoom, .apply = [](TfrmHlavni& f) {  // from the third room
          f.state.sceneId = scene::PassageSecondRoom;
          f.state.pictureId = 15;
          showScene(f, scene::PassageSecondRoom);
-         enable(f, {hotspot::SecondRoomWayOn});
-         disable(f, {hotspot::ThirdRoomWayOn});
+         f.enableHotspots({hotspot::SecondRoomWayOn});
+         f.disableHotspots({hotspot::ThirdRoomWayOn});
      }},
     {.sceneId = scene::PassageThirdRoom, .apply = [](TfrmHlavni& f) {  // from the last room: the mayor is waiting
          f.state.sceneId = scene::PassageThirdRoom;
