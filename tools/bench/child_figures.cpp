@@ -1,5 +1,7 @@
 #include "bench/child_figures.hpp"
 
+#include "bench/child_process.hpp"
+
 #include <cstdio>
 #include <sstream>
 
@@ -21,6 +23,15 @@ std::map<std::string, double> parseFigures(const std::string& output) {
         std::string rest;
         if (words >> name >> value && !(words >> rest)) figures[name] = value;
     }
+    return figures;
+}
+
+ChildFigures runChildForFigures(const std::string& self, const std::vector<std::string>& arguments, int timeoutMs,
+                                const std::string& required, const std::string& what) {
+    const ChildRun run = runChild(self, arguments, timeoutMs);
+    ChildFigures figures{.values = parseFigures(run.output)};
+    if (run.exitCode != 0 || !figures.values.contains(required))
+        figures.error = what + " (exit " + std::to_string(run.exitCode) + ")";
     return figures;
 }
 

@@ -1,7 +1,6 @@
 #include "bench/idle_probe.hpp"
 
 #include "bench/child_figures.hpp"
-#include "bench/child_process.hpp"
 #include "bench/process_usage.hpp"
 #include "bench/work_directory.hpp"
 #include "desktop/game.hpp"
@@ -100,22 +99,14 @@ int runIdleAtPausePoint(int argc, char** argv, int idleMs) {
 }
 
 IdleFigures measureIdle(const std::string& self, int idleMs) {
-    IdleFigures figures;
     writeCheckpoint("1");
-    const ChildRun run = runChild(self, {"--child", "idle", std::to_string(idleMs)}, idleMs + 2 * kPauseTimeoutMs);
+    ChildFigures child = runChildForFigures(self, {"--child", "idle", std::to_string(idleMs)},
+                                            idleMs + 2 * kPauseTimeoutMs, "processor_ms", "the idle game did not report");
     removeCheckpoint();
-    std::map<std::string, double> values = parseFigures(run.output);
-    if (run.exitCode != 0 || !values.contains("processor_ms")) {
-        figures.error = "the idle game did not report (exit " + std::to_string(run.exitCode) + ")";
-        return figures;
-    }
-    figures.idleMs = values["idle_ms"];
-    figures.processorMs = values["processor_ms"];
-    figures.timerEvents = values["timer_events"];
-    figures.paintEvents = values["paint_events"];
-    figures.residentKiB = values["resident_kib"];
-    figures.peakResidentKiB = values["peak_resident_kib"];
-    return figures;
+    if (!child.error.empty()) return {.error = child.error};
+    std::map<std::string, double>& v = child.values;
+    return {.idleMs = v["idle_ms"], .processorMs = v["processor_ms"], .timerEvents = v["timer_events"],
+            .paintEvents = v["paint_events"], .residentKiB = v["resident_kib"], .peakResidentKiB = v["peak_resident_kib"]};
 }
 
 }  // namespace bench

@@ -1,7 +1,6 @@
 #include "bench/walkthrough_memory.hpp"
 
 #include "bench/child_figures.hpp"
-#include "bench/child_process.hpp"
 #include "bench/click_replay.hpp"
 #include "bench/process_usage.hpp"
 #include "bench/scenario_file.hpp"
@@ -34,17 +33,11 @@ int runWalkthroughForMemory(int argc, char** argv, const std::string& scenario) 
 }
 
 WalkthroughMemory measureWalkthroughMemory(const std::string& self, const std::string& scenario) {
-    WalkthroughMemory figures;
-    const ChildRun run = runChild(self, {"--child", "memory", scenario}, kChildTimeoutMs);
-    std::map<std::string, double> values = parseFigures(run.output);
-    if (run.exitCode != 0 || !values.contains("peak_resident_kib")) {
-        figures.error = "the walkthrough did not report its memory (exit " + std::to_string(run.exitCode) + ")";
-        return figures;
-    }
-    figures.residentKiB = values["resident_kib"];
-    figures.peakResidentKiB = values["peak_resident_kib"];
-    figures.clicks = values["clicks"];
-    return figures;
+    ChildFigures child = runChildForFigures(self, {"--child", "memory", scenario}, kChildTimeoutMs,
+                                            "peak_resident_kib", "the walkthrough did not report its memory");
+    if (!child.error.empty()) return {.error = child.error};
+    std::map<std::string, double>& v = child.values;
+    return {.residentKiB = v["resident_kib"], .peakResidentKiB = v["peak_resident_kib"], .clicks = v["clicks"]};
 }
 
 }  // namespace bench
