@@ -29,6 +29,8 @@ void addInn(Catalogue& c);
 void addHotelRoom(Catalogue& c);
 void addTobacconist(Catalogue& c);
 void addPowerPlant(Catalogue& c);
+// The storeroom door and its lock, registered by addPowerPlant.
+void addStoreroomLock(Catalogue& c);
 void addFactoryAndPark(Catalogue& c);
 void addSecretPassage(Catalogue& c);
 void addVillageMap(Catalogue& c);
