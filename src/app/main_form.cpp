@@ -180,6 +180,18 @@ void TfrmHlavni::showOverlay(int n, bool shown) {
     cur(n).setVisible(shown);
 }
 
+void TfrmHlavni::clearLeftovers() {
+    setLine("");
+    for (ui::Component* till : {lblkasa1, lblkasa2}) {
+        till->setEnabled(false);
+        till->setVisible(false);
+    }
+    for (int n : {hotspot::Nail, hotspot::Hammer, hotspot::StoreroomLock, hotspot::FishingLine, hotspot::Wire,
+                  hotspot::Rod, hotspot::Nut})
+        showOverlay(n, false);
+    map(mapspot::Factory).setVisible(false);
+}
+
 void TfrmHlavni::enableHotspots(std::initializer_list<int> hotspots) {
     for (int n : hotspots) cur(n).setEnabled(true);
 }

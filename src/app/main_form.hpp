@@ -184,6 +184,9 @@ public:
     [[nodiscard]] bool sequenceRunning() const;
     // Enables and shows, or disables and hides, the three buttons and the inventory list.
     void setPlayerControls(bool shown);
+    // Clears what the previous scene left on screen, for a fresh start: the line, the till's
+    // digits, the objects lying in scenes and the map's factory marker.
+    void clearLeftovers();
     // Enables or disables (and with it shows or hides) an overlay hotspot.
     void showOverlay(int n, bool shown);
     void enableHotspots(std::initializer_list<int> hotspots);

@@ -34,6 +34,8 @@ void TfrmHlavni::mmNovaClick() {
     }
     disableAllHotspots();
     for (int n = 1; n <= kMapSpotCount; ++n) map(n).setEnabled(false);
+    // Nothing of the game left behind may stand over the opening.
+    clearLeftovers();
 }
 
 void TfrmHlavni::mmKonecClick() {

@@ -26,6 +26,11 @@ void TfrmHlavni::mmNahratClick() {
     state.storyStage = stage::SecondMorning;
     showPicture(pic::pokoj1a);
     disableAllHotspots();
+    // Nothing of the scene left behind may show in the room, and an open map is folded so its
+    // places cannot be clicked unseen.
+    clearLeftovers();
+    for (int n = 1; n <= kMapSpotCount; ++n) map(n).setEnabled(false);
+    state.returnMode = 0;
     enableHotspots({hotspot::StepBack});
     state.sceneId = scene::HotelRoom;
     state.pictureId = kHotelRoomPicture;

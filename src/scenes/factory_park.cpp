@@ -29,7 +29,8 @@ void TfrmHlavni::imgCur29Click() {
     showPicture(pic::tovarna3);
     loadPicture(cur(hotspot::Rod), pic::totyc);
     showOverlay(hotspot::Rod, state.rodTaken == 0);
-    disableHotspots({hotspot::ToSideYard, hotspot::FactoryEntrance});
+    // Out of the office the director cannot be talked to; the entrance brings him back.
+    disableHotspots({hotspot::ToSideYard, hotspot::FactoryEntrance, hotspot::Director});
     enableHotspots({hotspot::StepBack, hotspot::FactoryStoreDoor});
 }
 

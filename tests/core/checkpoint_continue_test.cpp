@@ -91,7 +91,7 @@ TEST_F(ContinueTest, DuringTheDeathCountdownStopsItAndKeepsItsStep) {
     EXPECT_EQ(form.state.deathStep, step);
 }
 
-TEST_F(ContinueTest, LeavesTheRemarkCombineSoundGuardsAndMapAlone) {
+TEST_F(ContinueTest, LeavesTheRemarkCombineAndSoundGuardsAloneAndFoldsTheMap) {
     takeControl(20);
     form.state.combineArmed = 1;
     form.state.returnMode = 2;
@@ -102,12 +102,12 @@ TEST_F(ContinueTest, LeavesTheRemarkCombineSoundGuardsAndMapAlone) {
     form.setLine("Agent:Ráno.");
     continueGame();
     EXPECT_EQ(form.state.combineArmed, 1);
-    EXPECT_EQ(form.state.returnMode, 2);
+    EXPECT_EQ(form.state.returnMode, 0);
     EXPECT_EQ(form.state.tillSoundPlayed, 1);
     EXPECT_EQ(form.state.remarkFrame, 7);
     EXPECT_TRUE(form.Timer2.enabled());
-    EXPECT_TRUE(form.map(2).enabled());
-    EXPECT_EQ(form.lblText.text(), "Agent:Ráno.");
+    EXPECT_FALSE(form.map(2).enabled());
+    EXPECT_EQ(form.lblText.text(), "");
 }
 
 TEST_F(ContinueTest, FirstZpetAfterwardsShowsTheRoomByStage) {

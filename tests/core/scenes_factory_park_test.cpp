@@ -29,6 +29,25 @@ TEST_F(Factory, DirectorIsEnabledOnEntryOnlyAt19And26) {
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(Factory, TheDirectorCannotBeTalkedToFromTheSideYard) {
+    for (int stage : {19, 26}) {
+        at(stage, 300, 600, {27, 29});
+        clickOn(27);  // into the office, where he receives the agent; the side yard's edge stays live
+        ASSERT_TRUE(form.cur(28).enabled());
+        clickOn(29);  // out to the side yard
+        EXPECT_EQ(form.state.sceneId, 310);
+        EXPECT_FALSE(form.cur(28).enabled()) << "storyStage " << stage;
+        // A click on empty yard where he stood in the office starts no conversation.
+        const ui::Rect where = form.cur(28).rect();
+        clickAt(where.left + where.width / 2, where.top + 4);
+        EXPECT_FALSE(form.Timer.enabled()) << "storyStage " << stage;
+        // Back to the front and in through the entrance, he receives the agent as before.
+        clickOn(2);
+        clickOn(27);
+        EXPECT_TRUE(form.cur(28).enabled()) << "storyStage " << stage;
+    }
+}
+
 TEST_F(Factory, TakenRodAndNutStayHiddenOnReturn) {
     at(20, 300, 600, {27, 29});
     form.state.rodTaken = 1;
