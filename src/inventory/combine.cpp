@@ -77,4 +77,12 @@ void combineWithSelectedEntry(app::TfrmHlavni& form) {
     }
 }
 
+bool combinationArmed(const app::TfrmHlavni& form) {
+    // combineArmed stays 1 after the pair is made; the fishing line is gone from then on.
+    if (form.state.combineArmed != 1) return false;
+    for (int p = 0; p < form.lbPredmety.count(); ++p)
+        if (form.lbPredmety.caption(p) == item::vlasec) return true;
+    return false;
+}
+
 }  // namespace inventory

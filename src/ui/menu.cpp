@@ -44,4 +44,14 @@ void Menu::click(MenuItem& item) {
     if (item.enabled() && item.onClick) item.onClick();
 }
 
+void Menu::pressShortcut(MenuItem& item) {
+    std::vector<MenuItem*> menus;
+    for (MenuItem* menu = item.parent(); menu != nullptr; menu = menu->parent()) menus.push_back(menu);
+    if (!item.enabled()) return;
+    for (const MenuItem* menu : menus)
+        if (!menu->enabled()) return;
+    for (auto menu = menus.rbegin(); menu != menus.rend(); ++menu) click(**menu);
+    click(item);
+}
+
 }  // namespace ui

@@ -52,6 +52,10 @@ public:
 
     // A click on an item as the window would deliver it: a disabled item does nothing.
     static void click(MenuItem& item);
+    // The item's shortcut key: what reaching it with the mouse does, so the menus it lies in
+    // hear that they are opened (from the bar down) before the item is clicked. A greyed item,
+    // or one in a greyed menu, does nothing at all.
+    static void pressShortcut(MenuItem& item);
 
 private:
     void uncheckGroupOf(MenuItem& item);

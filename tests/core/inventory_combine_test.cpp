@@ -1,6 +1,7 @@
 // Combining the fishing line with the nut, and taking the gun and the magazine apart.
 #include "app/data_files.hpp"
 #include "form_fixture.hpp"
+#include "inventory/combine_step.hpp"
 #include "inventory/item_names.hpp"
 
 namespace {
@@ -38,6 +39,20 @@ TEST_F(CombineTest, OnlyTheFishingLineArmsAndAWrongSecondClickKeepsItArmed) {
     EXPECT_EQ(form.state.itemCount, 2);
     EXPECT_EQ(heldFlags(), Flags{});
     EXPECT_EQ(form.state.combineArmed, 1);  // nothing but a new game disarms
+}
+
+TEST_F(CombineTest, ArmedOnlyUntilThePairIsMade) {
+    carry({item::matka, item::vlasec});
+    EXPECT_FALSE(inventory::combinationArmed(form));
+    select(item::matka);
+    press(form.btnSpojit);
+    EXPECT_FALSE(inventory::combinationArmed(form));  // the nut does not arm
+    select(item::vlasec);
+    press(form.btnSpojit);
+    EXPECT_TRUE(inventory::combinationArmed(form));
+    select(item::matka);
+    EXPECT_EQ(form.state.combineArmed, 1);
+    EXPECT_FALSE(inventory::combinationArmed(form));  // the line is joined: nothing is left to arm
 }
 
 TEST_F(CombineTest, GunGivesItsMagazineOnceAndStaysInTheHandTheSecondTime) {

@@ -262,6 +262,27 @@ TEST(Menu, DisabledItemIgnoresClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(Menu, AShortcutOpensTheMenusAboveTheItemFirstAndNothingWhenGreyed) {
+    ui::ChangeCounter changes;
+    ui::Menu menu(changes);
+    ui::MenuItem& top = menu.add("top", "Top");
+    ui::MenuItem& sub = menu.add("sub", "Sub", &top);
+    ui::MenuItem& item = menu.add("item", "Item", &sub);
+    std::vector<std::string> heard;
+    top.onClick = [&] { heard.push_back("top"); };
+    item.onClick = [&] { heard.push_back("item"); };
+    ui::Menu::pressShortcut(item);  // the submenu has no handler of its own
+    EXPECT_EQ(heard, (std::vector<std::string>{"top", "item"}));
+
+    heard.clear();
+    item.setEnabled(false);
+    ui::Menu::pressShortcut(item);
+    item.setEnabled(true);
+    sub.setEnabled(false);
+    ui::Menu::pressShortcut(item);
+    EXPECT_TRUE(heard.empty());
+}
+
 TEST(SortedList, SelectionFollowsItsEntryWhenTheListResorts) {
     ui::ChangeCounter changes;
     ui::SortedList list({0, 0, 10, 10}, [](const std::string& s) { return static_cast<int>(s[0]); }, changes);
