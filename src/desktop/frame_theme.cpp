@@ -78,6 +78,9 @@ QString frameStyleSheet(const LayoutScale& scale) {
                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %5, stop:1 %6); }"
                "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %7, stop:1 %5); }"
                "QPushButton:pressed { background: %6; }"
+               // Held down (Spojit while a combination is armed): shaded from the top, as if sunk.
+               "QPushButton:checked { border-color: %13;"
+               " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %15, stop:0.35 %6, stop:1 %6); }"
                "QPushButton:disabled { color: %8; }"
                "QListWidget#%9 { color: %1; background: %10; border: %14px solid %3; border-radius: %4px; outline: 0; }"
                "QListWidget#%9::item { padding: %11px %12px; border-bottom: 1px solid %7; }"
@@ -96,7 +99,8 @@ QString frameStyleSheet(const LayoutScale& scale) {
         .arg(rowPadding)
         .arg(sidePadding)
         .arg(css(kRoofTile))
-        .arg(listBorder);
+        .arg(listBorder)
+        .arg(css(kWoodMid));
 }
 
 void dressTextPanel(QFrame& panel, const LayoutScale& scale) {

@@ -5,6 +5,7 @@
 #include "desktop/held_view.hpp"
 #include "desktop/letterbox_area.hpp"
 #include "desktop/view_menu.hpp"
+#include "inventory/combine_step.hpp"
 
 #include <QEvent>
 #include <QMenuBar>
@@ -45,9 +46,14 @@ MainWindow::MainWindow(app::TfrmHlavni& form, const CursorTable& cursors, Pictur
     list_->setObjectName(kInventoryListName);
     list_->afterInput = [this] { refresh(); };
     btnSpojit_ = addButton(form_.btnSpojit);
+    // Drawn pressed while a combination is armed; the model alone says when (syncSpojit).
+    btnSpojit_->setCheckable(true);
 
     menu_ = std::make_unique<MenuBridge>(*menuBar(), form_.mm);
-    menu_->afterInput = [this] { refresh(); };
+    menu_->afterInput = [this] {
+        refresh();
+        if (afterMenuInput) afterMenuInput();
+    };
     viewMenu_ = std::make_unique<ViewMenu>(*menuBar());
     viewMenu_->onChange = [this](const ViewOptions& options) { playerChangedView(options); };
     viewMenu_->show(options_);
@@ -142,6 +148,7 @@ void MainWindow::applyScale(const LayoutScale& scale) {
 }
 
 void MainWindow::refresh() {
+    syncSpojit();
     if (std::optional<std::string> held = heldCaption(form_); held != shownHeld_) {
         shownHeld_ = std::move(held);
         list_->sync(shownHeld_);
@@ -187,6 +194,13 @@ void MainWindow::syncButtons() {
         button.setEnabled(model->enabled());
         button.setVisible(model->visible());
     }
+}
+
+void MainWindow::syncSpojit() {
+    // Arming changes only the game state, not a component, so it is looked at on every refresh;
+    // a click toggles the checkable button by itself and is put right here.
+    const bool armed = inventory::combinationArmed(form_);
+    if (btnSpojit_->isChecked() != armed) btnSpojit_->setChecked(armed);
 }
 
 void MainWindow::syncLine() {

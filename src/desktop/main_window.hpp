@@ -46,6 +46,8 @@ public:
     // Runs after the player changed a view choice (not after setViewOptions), and when the
     // window is closed, so its place can be kept.
     std::function<void()> afterViewChange;
+    // Runs after every choice, shortcut or opening that reached the game's menu.
+    std::function<void()> afterMenuInput;
 
     [[nodiscard]] const LayoutScale& layoutScale() const { return view_->layoutScale(); }
     [[nodiscard]] FormView& view() { return *view_; }
@@ -63,6 +65,7 @@ protected:
 private:
     QPushButton* addButton(ui::Component& model);
     void syncButtons();
+    void syncSpojit();
     void syncLine();
     void fitLine();
     void syncShown();

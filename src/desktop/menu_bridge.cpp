@@ -1,6 +1,33 @@
 #include "desktop/menu_bridge.hpp"
 
+#include "desktop/menu_keys.hpp"
+
+#include <QEvent>
+
 namespace desktop {
+
+namespace {
+
+// Takes an action's shortcut before Qt triggers the action with it, so the key reaches the
+// model by the keyboard's own path; a choice in the open menu still triggers as before.
+class ShortcutRelay final : public QObject {
+public:
+    ShortcutRelay(QAction& action, std::function<void()> pressed) : QObject(&action), pressed_(std::move(pressed)) {
+        action.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) return QObject::eventFilter(watched, event);
+        pressed_();
+        return true;
+    }
+
+private:
+    std::function<void()> pressed_;
+};
+
+}  // namespace
 
 MenuBridge::MenuBridge(QMenuBar& bar, ui::Menu& menu) : bar_(bar), menu_(menu) {
     for (ui::MenuItem* top : menu_.topLevel()) addSubmenu(nullptr, *top);
@@ -8,8 +35,9 @@ MenuBridge::MenuBridge(QMenuBar& bar, ui::Menu& menu) : bar_(bar), menu_(menu) {
 }
 
 QMenu* MenuBridge::addSubmenu(QMenu* parentMenu, ui::MenuItem& item) {
-    const QString caption = QString::fromStdString(item.caption());
-    QMenu* submenu = parentMenu != nullptr ? parentMenu->addMenu(caption) : bar_.addMenu(caption);
+    QString taken = takenMnemonics(parentMenu != nullptr ? parentMenu->actions() : bar_.actions());
+    QMenu* submenu = parentMenu != nullptr ? parentMenu->addMenu(QString()) : bar_.addMenu(QString());
+    dressAction(*submenu->menuAction(), item.name().c_str(), QString::fromStdString(item.caption()), taken);
     menus_[&item] = submenu;
     actions_[&item] = submenu->menuAction();
     // A menu with a handler of its own hears when it is opened.
@@ -24,10 +52,13 @@ void MenuBridge::addChildren(QMenu& parentMenu, ui::MenuItem& parent) {
             addSubmenu(&parentMenu, *child);
             continue;
         }
-        QAction* action = parentMenu.addAction(QString::fromStdString(child->caption()));
+        QString taken = takenMnemonics(parentMenu.actions());
+        QAction* action = parentMenu.addAction(QString());
+        dressAction(*action, child->name().c_str(), QString::fromStdString(child->caption()), taken);
         action->setCheckable(child->checked() || child->radioGroup() != 0);
         actions_[child] = action;
         QObject::connect(action, &QAction::triggered, action, [this, child] { choose(*child); });
+        new ShortcutRelay(*action, [this, child] { pressShortcut(*child); });
     }
 }
 
@@ -36,6 +67,12 @@ void MenuBridge::choose(ui::MenuItem& item) {
     ui::Menu::click(item);
     if (afterInput) afterInput();
     // Qt toggles a checkable action by itself; the model decides what is checked.
+    sync();
+}
+
+void MenuBridge::pressShortcut(ui::MenuItem& item) {
+    ui::Menu::pressShortcut(item);
+    if (afterInput) afterInput();
     sync();
 }
 

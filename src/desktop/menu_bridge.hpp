@@ -1,5 +1,6 @@
-// The window's menu bar built from the model's menu: captions, check and radio items, greyed
-// items; a choice or the opening of a menu with a handler goes to the model.
+// The window's menu bar built from the model's menu: captions with their mnemonics, shortcuts,
+// check and radio items, greyed items; a choice, a shortcut or the opening of a menu with a
+// handler goes to the model.
 #pragma once
 
 #include "ui/menu.hpp"
@@ -35,6 +36,7 @@ private:
     void addChildren(QMenu& parentMenu, ui::MenuItem& parent);
     QMenu* addSubmenu(QMenu* parentMenu, ui::MenuItem& item);
     void choose(ui::MenuItem& item);
+    void pressShortcut(ui::MenuItem& item);
 
     QMenuBar& bar_;
     ui::Menu& menu_;

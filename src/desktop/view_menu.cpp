@@ -1,12 +1,16 @@
 #include "desktop/view_menu.hpp"
 
+#include "desktop/menu_keys.hpp"
+
 namespace desktop {
 
 QMenu& viewMenuOf(QMenuBar& bar) {
-    const QString caption = QString::fromUtf8(kViewMenuCaption);
+    const QString name = QString::fromLatin1(kViewMenuName);
     for (QAction* action : bar.actions())
-        if (action->menu() != nullptr && action->text() == caption) return *action->menu();
-    auto* menu = new QMenu(caption, &bar);
+        if (action->menu() != nullptr && action->objectName() == name) return *action->menu();
+    auto* menu = new QMenu(&bar);
+    QString taken = takenMnemonics(bar.actions());
+    dressAction(*menu->menuAction(), kViewMenuName, QString::fromUtf8(kViewMenuCaption), taken);
     // Before the last menu of the bar, "Informace", as a window's help menu stays last.
     const QList<QAction*> actions = bar.actions();
     if (actions.isEmpty())
@@ -17,16 +21,16 @@ QMenu& viewMenuOf(QMenuBar& bar) {
 }
 
 ViewMenu::ViewMenu(QMenuBar& bar) : menu_(&viewMenuOf(bar)) {
-    fullScreen_ = addChoice(kFullScreenCaption);
-    // Esc is kept free: it will skip a cutscene line.
-    fullScreen_->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::ALT | Qt::Key_Return),
-                               QKeySequence(Qt::ALT | Qt::Key_Enter)});
-    sharpPixels_ = addChoice(kSharpPixelsCaption);
-    largerText_ = addChoice(kLargerTextCaption);
+    // Full screen also on F11 and Alt+Enter; Esc is kept free for skipping a cutscene line.
+    fullScreen_ = addChoice(kFullScreenName, kFullScreenCaption);
+    sharpPixels_ = addChoice(kSharpPixelsName, kSharpPixelsCaption);
+    largerText_ = addChoice(kLargerTextName, kLargerTextCaption);
 }
 
-QAction* ViewMenu::addChoice(const char* caption) {
-    QAction* action = menu_->addAction(QString::fromUtf8(caption));
+QAction* ViewMenu::addChoice(const char* name, const char* caption) {
+    QString taken = takenMnemonics(menu_->actions());
+    QAction* action = menu_->addAction(QString());
+    dressAction(*action, name, QString::fromUtf8(caption), taken);
     action->setCheckable(true);
     QObject::connect(action, &QAction::triggered, action, [this] { changed(); });
     return action;

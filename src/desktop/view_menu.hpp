@@ -1,5 +1,5 @@
-// The menu "Zobrazení": full screen (also F11 and Alt+Enter), sharp pixels and larger text. It
-// belongs to the window, not to the game: the game's own menu is the model's.
+// The menu "Zobrazení": full screen, sharp pixels and larger text, with their keys from the menu
+// key table. It belongs to the window, not to the game: the game's own menu is the model's.
 #pragma once
 
 #include "desktop/view_options.hpp"
@@ -36,7 +36,7 @@ public:
     [[nodiscard]] QAction& largerText() { return *largerText_; }
 
 private:
-    QAction* addChoice(const char* caption);
+    QAction* addChoice(const char* name, const char* caption);
     void changed();
 
     QMenu* menu_ = nullptr;
@@ -46,7 +46,7 @@ private:
 };
 
 // The "Zobrazení" menu of the bar, made when there is none yet; other parts of the window add
-// their items to the same menu.
+// their items to the same menu (dressed with dressAction, so they get their keys too).
 QMenu& viewMenuOf(QMenuBar& bar);
 
 }  // namespace desktop

@@ -12,10 +12,10 @@ using kvdesk::DesktopWindow;
 TEST(ViewMenu, HoldsTheThreeChoicesWithTheirKeys) {
     DesktopWindow w;
     desktop::ViewMenu& menu = w.window->viewMenu();
-    EXPECT_EQ(menu.menu().title(), "Zobrazení");
+    EXPECT_EQ(menu.menu().title(), "&Zobrazení");
     std::vector<QString> captions;
     for (QAction* action : menu.menu().actions()) captions.push_back(action->text());
-    EXPECT_EQ(captions, (std::vector<QString>{"Celá obrazovka", "Ostré pixely", "Větší písmo"}));
+    EXPECT_EQ(captions, (std::vector<QString>{"&Celá obrazovka", "&Ostré pixely", "&Větší písmo"}));
     for (QAction* action : menu.menu().actions()) {
         EXPECT_TRUE(action->isCheckable());
         EXPECT_FALSE(action->isChecked());
