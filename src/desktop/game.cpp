@@ -16,9 +16,13 @@ Game::Game(std::unique_ptr<QSettings> settings) : settings_(std::move(settings))
     platform.beforeBox = [this] { mainWindow.refresh(); };
     clock.afterTick = [this] { mainWindow.refresh(); };
     mainWindow.afterViewChange = [this] { rememberView(); };
+    mainWindow.afterMenuInput = [this] { rememberGameSettings(); };
 }
 
-Game::~Game() { rememberView(); }
+Game::~Game() {
+    rememberView();
+    rememberGameSettings();
+}
 
 
 void Game::start() {
@@ -28,8 +32,20 @@ void Game::start() {
     else
         mainWindow.showMaximized();
     form.FormCreate();
+    if (settings_ != nullptr) {
+        keptGame_ = readGameSettings(*settings_);
+        restoreGameSettings(form, keptGame_);
+    }
     mainWindow.refresh();
     afterFirstFrame(mainWindow.view(), [] { QApplication::setWindowIcon(gameIcon()); });
+}
+
+void Game::rememberGameSettings() {
+    if (settings_ == nullptr || !started_) return;
+    const GameSettings now = gameSettingsOf(form);
+    if (now == keptGame_) return;
+    writeGameSettings(*settings_, now);
+    keptGame_ = now;
 }
 
 void Game::rememberView() {

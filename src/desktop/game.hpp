@@ -6,6 +6,7 @@
 #include "desktop/about_window.hpp"
 #include "desktop/controls_window.hpp"
 #include "desktop/cursors.hpp"
+#include "desktop/game_settings.hpp"
 #include "desktop/main_window.hpp"
 #include "desktop/picture_store.hpp"
 #include "desktop/qt_clock.hpp"
@@ -21,8 +22,9 @@ namespace desktop {
 class Game {
 public:
     // Builds the three windows; nothing is shown and no start-up handler has run yet. With
-    // settings, the window's place and the view choices are read from them at start and
-    // written back whenever they change; without, the window starts maximised and keeps nothing.
+    // settings, the window's place, the view choices, the speed and the sounds are read from
+    // them at start and written back whenever they change; without, the window starts maximised
+    // at the documented speed with sounds on, and keeps nothing.
     explicit Game(std::unique_ptr<QSettings> settings = nullptr);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -45,9 +47,11 @@ public:
 
 private:
     void rememberView();
+    void rememberGameSettings();
 
     std::unique_ptr<QSettings> settings_;
     bool started_ = false;
+    GameSettings keptGame_;  // as last read or written, so an unchanged choice writes nothing
 };
 
 }  // namespace desktop

@@ -1,6 +1,6 @@
 // The view choices and the window's place kept between runs in the player's settings: window
 // geometry, full screen, sharp pixels and larger text. The game's own settings (speed, sounds)
-// are not kept: they start as they always did.
+// are kept beside them by game_settings.
 #pragma once
 
 #include "desktop/view_options.hpp"

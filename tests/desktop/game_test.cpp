@@ -1,5 +1,6 @@
 // The whole desktop game as the program starts it, in a working directory of its own.
 #include "desktop/game.hpp"
+#include "desktop/game_settings.hpp"
 #include "box_closer.hpp"
 #include "desktop/view_menu.hpp"
 #include "desktop/view_settings.hpp"
@@ -127,9 +128,52 @@ TEST(Game, WritesAViewChoiceAtOnceAndStartsWithItNextTime) {
     desktop::Game again(settings());
     again.start();
     EXPECT_TRUE(again.mainWindow.viewOptions().largerText);
-    // Speed and sounds are the game's, not kept: they start as they always did.
+    // Nobody changed them: speed and sounds start as documented.
     EXPECT_TRUE(again.mainWindow.menu().actionOf(*again.form.mmStredni)->isChecked());
     EXPECT_TRUE(again.mainWindow.menu().actionOf(*again.form.mmZvuky)->isChecked());
+}
+
+TEST(Game, KeepsSpeedAndSoundsForTheNextRunInTheStateChoosingThemGives) {
+    InGameDirectory here("1");
+    kvdesk::TempDir dir;
+    const auto settings = [&dir] {
+        return std::make_unique<QSettings>(QString::fromStdString((dir.path() / "player.ini").string()), QSettings::IniFormat);
+    };
+    {
+        desktop::Game game(settings());
+        game.start();
+        EXPECT_EQ(game.form.Timer.interval(), app::kIntervalMedium);  // the first run
+        EXPECT_EQ(game.form.state.soundOn, 1);
+        game.mainWindow.menu().actionOf(*game.form.mmNizka)->trigger();
+        game.mainWindow.menu().menuOf(*game.form.mmNastaveni)->aboutToShow();
+        game.mainWindow.menu().actionOf(*game.form.mmZvuky)->trigger();
+        // Written at once: a crash or a power cut later keeps the choice.
+        EXPECT_EQ(desktop::readGameSettings(*settings()), (desktop::GameSettings{.speed = desktop::Speed::Low, .soundOn = false}));
+    }
+    desktop::Game again(settings());
+    again.start();
+    // The same as a fresh start where the player chose Nízká, opened Nastavení and chose Zvuky.
+    kvdesk::DesktopWindow chosen;
+    ui::Menu::click(*chosen.form.mmNizka);
+    ui::Menu::click(*chosen.form.mmNastaveni);
+    ui::Menu::click(*chosen.form.mmZvuky);
+    EXPECT_EQ(again.form.state, chosen.form.state);
+    EXPECT_EQ(again.form.Timer.interval(), app::kIntervalLow);
+    EXPECT_EQ(again.form.Timer2.interval(), app::kIntervalLow);
+    EXPECT_TRUE(again.mainWindow.menu().actionOf(*again.form.mmNizka)->isChecked());
+    EXPECT_FALSE(again.mainWindow.menu().actionOf(*again.form.mmStredni)->isChecked());
+    EXPECT_FALSE(again.mainWindow.menu().actionOf(*again.form.mmZvuky)->isChecked());
+}
+
+TEST(Game, SettingsNotUnderstoodStartAsDocumented) {
+    kvdesk::TempDir dir;
+    QSettings settings(QString::fromStdString((dir.path() / "player.ini").string()), QSettings::IniFormat);
+    settings.setValue("game/speed", "turbo");
+    settings.setValue("game/sound", 7);
+    EXPECT_EQ(desktop::readGameSettings(settings), desktop::GameSettings{});
+    settings.setValue("game/speed", "high");
+    settings.setValue("game/sound", "false");
+    EXPECT_EQ(desktop::readGameSettings(settings), (desktop::GameSettings{.speed = desktop::Speed::High, .soundOn = false}));
 }
 
 }  // namespace
