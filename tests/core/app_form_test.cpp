@@ -207,38 +207,6 @@ TEST_F(MainFormTest, EachOpeningOfSettingsAllowsOneSoundToggle) {
     EXPECT_EQ(form.state.soundMenuArmed, 0);
 }
 
-TEST_F(MainFormTest, TheSoundShortcutTogglesOncePerPressAsOpeningTheMenuWould) {
-    ui::Menu::pressShortcut(*form.mmZvuky);
-    EXPECT_EQ(form.state.soundOn, 0);
-    EXPECT_FALSE(form.mmZvuky->checked());
-    ui::Menu::pressShortcut(*form.mmZvuky);
-    EXPECT_EQ(form.state.soundOn, 1);
-    EXPECT_TRUE(form.mmZvuky->checked());
-    EXPECT_EQ(form.state.soundMenuArmed, 0);
-    // A speed's shortcut opens Nastavení too, as the mouse does on the way to it.
-    ui::Menu::pressShortcut(*form.mmNizka);
-    EXPECT_EQ(form.Timer.interval(), app::kIntervalLow);
-    EXPECT_EQ(form.state.soundMenuArmed, 1);
-}
-
-TEST_F(MainFormTest, ShortcutsOfNewGameAndQuitAskTheirQuestions) {
-    ui::Menu::pressShortcut(*form.mmNova);  // no game yet: starts without a question
-    clock.advance(app::kIntervalMedium);
-    EXPECT_EQ(form.state.storyTick, 1);
-    EXPECT_TRUE(platform.questions.empty());
-    platform.answers = {false, false};
-    ui::Menu::pressShortcut(*form.mmNova);
-    ui::Menu::pressShortcut(*form.mmKonec);
-    EXPECT_EQ(platform.questions, (std::vector<std::string>{"Dotaz: Opravdu chcete začít novou hru?",
-                                                            "Konec: Opravdu chcete skončit?"}));
-    EXPECT_EQ(form.state.storyTick, 1);
-    EXPECT_FALSE(platform.quitRequested);
-    // Nahrát is greyed without a checkpoint: its shortcut does nothing.
-    ui::Menu::pressShortcut(*form.mmNahrat);
-    EXPECT_EQ(form.state.storyTick, 1);
-    EXPECT_EQ(platform.questions.size(), 2U);
-}
-
 TEST_F(MainFormTest, InformationWindowsOpenThroughThePlatform) {
     ui::Menu::click(*form.mmOvladani);
     ui::Menu::click(*form.mmOprogramu);

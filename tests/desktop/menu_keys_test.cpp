@@ -1,7 +1,6 @@
 // Every menu item has a mnemonic and a shortcut shown in the menu; a key does exactly what the
 // item does (greyed: nothing); Spojit is drawn pressed while a combination is armed.
 #include "desktop/menu_keys.hpp"
-#include "desktop/view_menu.hpp"
 #include "desktop_fixture.hpp"
 #include "inventory/item_names.hpp"
 
@@ -9,35 +8,28 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 namespace {
 
 using kvdesk::DesktopWindow;
 
-// Every action of the bar's menus, depth first, with the menu it stands in.
-void collect(QMenu& menu, std::vector<std::pair<QMenu*, QAction*>>& into) {
-    for (QAction* action : menu.actions()) {
+// Every action of the menus and their submenus, with the menu it stands in (the bar's: nullptr).
+using Items = std::vector<std::pair<QMenu*, QAction*>>;
+void collect(QMenu* menu, const QList<QAction*>& actions, Items& into) {
+    for (QAction* action : actions) {
         if (action->isSeparator()) continue;
-        into.emplace_back(&menu, action);
-        if (action->menu() != nullptr) collect(*action->menu(), into);
+        into.emplace_back(menu, action);
+        if (action->menu() != nullptr) collect(action->menu(), action->menu()->actions(), into);
     }
-}
-
-std::vector<std::pair<QMenu*, QAction*>> everyItem(QMenuBar& bar) {
-    std::vector<std::pair<QMenu*, QAction*>> items;
-    for (QAction* top : bar.actions()) {
-        items.emplace_back(nullptr, top);
-        collect(*top->menu(), items);
-    }
-    return items;
 }
 
 TEST(MenuKeys, EveryItemHasAMnemonicUniqueInItsMenuAndEveryCommandAKeyOfItsOwn) {
     DesktopWindow w;
     std::map<QMenu*, QString> mnemonics;
     std::map<QKeySequence, QString> owners;
-    for (const auto& [menu, action] : everyItem(*w.window->menuBar())) {
+    Items items;
+    collect(nullptr, w.window->menuBar()->actions(), items);
+    for (const auto& [menu, action] : items) {
         const QString caption = action->text();
         const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
         ASSERT_FALSE(mnemonic.isEmpty()) << caption.toStdString();
@@ -119,15 +111,6 @@ TEST_F(MenuKeyPresses, SpeedsAndSoundsChangeAndTheMenuShowsIt) {
     press(Qt::Key_M);
     EXPECT_EQ(w.form.state.soundOn, 1);
     EXPECT_TRUE(action(w.form.mmZvuky).isChecked());
-}
-
-TEST_F(MenuKeyPresses, TheWindowsOwnChoicesHaveKeysToo) {
-    press(Qt::Key_T);
-    EXPECT_TRUE(w.window->viewOptions().largerText);
-    press(Qt::Key_P);
-    EXPECT_TRUE(w.window->viewOptions().sharpPixels);
-    press(Qt::Key_T);
-    EXPECT_FALSE(w.window->viewOptions().largerText);
 }
 
 TEST(SpojitButton, IsDrawnPressedOnlyWhileACombinationIsArmed) {
