@@ -1,5 +1,7 @@
 #include "desktop/qt_clock.hpp"
 
+#include <algorithm>
+
 namespace desktop {
 
 QtClock::~QtClock() = default;
@@ -15,7 +17,7 @@ void QtClock::add(ui::Timer& timer) {
     restart(timer);
 }
 
-QtClock::Slot* QtClock::slotOf(const ui::Timer& timer) {
+QtClock::Slot* QtClock::slotOf(const ui::Timer& timer) const {
     for (auto& slot : slots_)
         if (slot->timer == &timer) return slot.get();
     return nullptr;
@@ -30,6 +32,13 @@ void QtClock::restart(ui::Timer& timer) {
         slot->qtTimer->start(timer.interval());
     else
         slot->qtTimer->stop();
+}
+
+std::int64_t QtClock::remainingMs(const ui::Timer& timer) const {
+    const Slot* slot = slotOf(timer);
+    if (slot == nullptr || !slot->qtTimer->isActive()) return timer.interval();
+    if (slot->tickWaiting) return 0;
+    return std::max(slot->qtTimer->remainingTime(), 0);
 }
 
 void QtClock::onTimeout(Slot& slot) {

@@ -21,6 +21,8 @@ public:
 
     void add(ui::Timer& timer) override;
     void restart(ui::Timer& timer) override;
+    [[nodiscard]] std::int64_t remainingMs(const ui::Timer& timer) const override;
+    [[nodiscard]] bool held() const override { return suspended(); }
 
     // While suspended no handler runs; a timer that falls due keeps one tick waiting, delivered
     // from the event loop after the outermost resume (never inside the handler that suspended).
@@ -41,7 +43,7 @@ private:
     void onTimeout(Slot& slot);
     void deliver(Slot& slot);
     void deliverWaitingTicks();
-    Slot* slotOf(const ui::Timer& timer);
+    [[nodiscard]] Slot* slotOf(const ui::Timer& timer) const;
 
     std::vector<std::unique_ptr<Slot>> slots_;
     QObject context_;  // owns the queued delivery of waiting ticks

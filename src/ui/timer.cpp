@@ -10,13 +10,16 @@ Timer::Timer(std::string name, int intervalMs, Clock& clock)
 void Timer::setEnabled(bool on) {
     if (enabled_ == on) return;
     enabled_ = on;
+    ++restarts_;
     clock_.restart(*this);
 }
 
 void Timer::setInterval(int ms) {
     if (interval_ == ms) return;
     interval_ = ms;
-    if (enabled_) clock_.restart(*this);
+    if (!enabled_) return;
+    ++restarts_;
+    clock_.restart(*this);
 }
 
 }  // namespace ui

@@ -14,6 +14,18 @@ VirtualClock::Slot* VirtualClock::slotOf(Timer& timer) {
     return nullptr;
 }
 
+const VirtualClock::Slot* VirtualClock::slotOf(const Timer& timer) const {
+    for (const auto& s : slots_)
+        if (s.timer == &timer) return &s;
+    return nullptr;
+}
+
+std::int64_t VirtualClock::remainingMs(const Timer& timer) const {
+    const Slot* s = slotOf(timer);
+    if (s == nullptr) return timer.interval();
+    return std::max<std::int64_t>(s->due - now_, 0);
+}
+
 void VirtualClock::restart(Timer& timer) {
     if (Slot* s = slotOf(timer)) s->due = now_ + timer.interval();
 }

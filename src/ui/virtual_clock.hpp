@@ -12,6 +12,8 @@ class VirtualClock final : public Clock {
 public:
     void add(Timer& timer) override;
     void restart(Timer& timer) override;
+    [[nodiscard]] std::int64_t remainingMs(const Timer& timer) const override;
+    [[nodiscard]] bool held() const override { return suspended_ > 0; }
 
     // Fires every tick due within the next ms milliseconds in time order; ties go to the
     // timer created first. A handler that restarts a timer moves its next tick. Time never
@@ -41,6 +43,7 @@ private:
     [[nodiscard]] std::int64_t firesAt(const Slot& slot) const;
     Slot* nextDue(std::int64_t limit);
     Slot* slotOf(Timer& timer);
+    [[nodiscard]] const Slot* slotOf(const Timer& timer) const;
 
     std::vector<Slot> slots_;
     std::int64_t now_ = 0;
