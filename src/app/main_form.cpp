@@ -5,6 +5,7 @@
 #include "inventory/item_names.hpp"
 #include "story/script.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace app {
@@ -45,6 +46,18 @@ int numberAfter(const std::string& name, const std::string& prefix) {
     return std::stoi(name.substr(prefix.size()));
 }
 
+// A hotspot reaches no further than the scene picture: a column beside it would lie outside
+// the shield and take clicks during a cutscene.
+ui::Rect withinScene(ui::Rect r) {
+    const int right = std::min(r.left + r.width, kSceneRect.left + kSceneRect.width);
+    const int bottom = std::min(r.top + r.height, kSceneRect.top + kSceneRect.height);
+    r.left = std::max(r.left, kSceneRect.left);
+    r.top = std::max(r.top, kSceneRect.top);
+    r.width = std::max(right - r.left, 0);
+    r.height = std::max(bottom - r.top, 0);
+    return r;
+}
+
 }  // namespace
 
 TfrmHlavni::TfrmHlavni(ui::Clock& clk, ui::Platform& plat)
@@ -73,7 +86,8 @@ TfrmHlavni::~TfrmHlavni() = default;
 
 void TfrmHlavni::buildComponents() {
     for (const ComponentRow& row : componentTable()) {
-        ui::Component& c = stack.add(row.name, row.kind, row.rect);
+        const bool spot = row.kind == ui::ComponentKind::Hotspot || row.kind == ui::ComponentKind::MapSpot;
+        ui::Component& c = stack.add(row.name, row.kind, spot ? withinScene(row.rect) : row.rect);
         c.setHint(row.hint);
         const std::string name = row.name;
         if (int n = numberAfter(name, "imgCur"); n > 0) imgCur.at(static_cast<std::size_t>(n)) = &c;
@@ -158,6 +172,10 @@ void TfrmHlavni::playGuardedSound(const std::string& path, std::int32_t& guard) 
 }
 
 void TfrmHlavni::playFile(const std::string& path) {
+    if (hurrying_ > 0) {
+        heldBackSound_ = path;
+        return;
+    }
     if (platform.playSound(path)) return;
     if (reportedMissing_.insert(path).second) platform.inform("Nelze přehrát zvuk: " + path);
 }

@@ -12,6 +12,9 @@
 #include "ui/timer.hpp"
 
 #include <array>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -77,6 +80,19 @@ public:
     void resumeStoryClock();
     // A pause point: stop Timer and lower the shield.
     void pauseStory();
+    // The player's pace (Space, Enter or a click on the scene or the text panel; Esc). Neither
+    // does anything while paused, during the death countdown or while a box holds the clock.
+    // The current line is done: the clock runs the following ticks at once until the line
+    // changes or the story pauses; the first advance on a typing caption types it out, the next
+    // ends it; on a remark it ends the remark.
+    void advance();
+    // The clock runs at once until the player has control again.
+    void skip();
+    // Esc: a skip while a cutscene, caption or remark runs; in a pause, Zpět while Zpět can be
+    // pressed and something is being examined (after Průzkum) or the map is open.
+    void escape();
+    // True while advance and skip would run ticks.
+    [[nodiscard]] bool canHurry() const;
     // Replaces the script, for tests of the mechanism.
     void setScript(const story::Script* script) { script_ = script; }
 
@@ -89,6 +105,8 @@ public:
     // lblX and TimerX on, sequenceStep at the caption's first step, the shield on until it is typed.
     void startLocationCaption(LocationCaption caption);
     void startDeathCountdown();
+    // True while TimerX runs a caption that is not yet typed out.
+    [[nodiscard]] bool captionBeingTyped() const;
 
     // --- inventory (src/inventory)
     void appendInventoryEntry(const std::string& caption);
@@ -172,7 +190,14 @@ public:
     // by name and the handler carries on.
     void loadPicture(ui::Component& target, const std::string& path);
     void showPicture(const std::string& path) { loadPicture(*imgHlavni, path); }
-    void setLine(const std::string& text) { lblText.setText(text); }
+    // Sets the text panel's line; a new line that is not empty goes into the dialogue history.
+    void setLine(const std::string& text);
+    // Every line shown since the last "Nová" or "Nahrát", oldest first.
+    [[nodiscard]] const std::deque<std::string>& dialogueHistory() const { return history_; }
+    void clearDialogueHistory() { history_.clear(); }
+    // The hotspots and map spots a click would reach now, in stacking order: visible, enabled,
+    // not wholly covered by a higher component, and none while the shield is up.
+    [[nodiscard]] std::vector<const ui::Component*> reachableSpots() const;
     // Plays a sound only while sounds are on.
     void playSound(const std::string& path);
     // Plays a sound once: only while sounds are on and the guard is 0, then sets the guard.
@@ -246,11 +271,18 @@ private:
     void buildMenu();
     void wireHandlers();
     void setSpeed(ui::MenuItem& item, int intervalMs);
-    // Plays a sound file; a file that cannot be played is reported once by name.
+    // Plays a sound file; a file that cannot be played is reported once by name. While ticks run
+    // at once only the last sound asked for is kept, and played when they are done.
     void playFile(const std::string& path);
+    // Runs the due ticks at once until done() holds (see ui::runTicksNow).
+    void hurry(const std::function<bool()>& done);
+    [[nodiscard]] bool closeUpOrMapShown() const;
 
     const story::Script* script_;
     std::set<std::string> reportedMissing_;
+    std::deque<std::string> history_;
+    int hurrying_ = 0;
+    std::optional<std::string> heldBackSound_;
 };
 
 }  // namespace app

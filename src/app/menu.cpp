@@ -17,6 +17,7 @@ void TfrmHlavni::mmNovaClick() {
     fresh.soundOn = state.soundOn;
     fresh.soundMenuArmed = state.soundMenuArmed;
     state = fresh;
+    clearDialogueHistory();
 
     Timer.setEnabled(true);
     Timer2.setEnabled(false);

@@ -24,6 +24,7 @@ void TfrmHlavni::mmNahratClick() {
     TimerDead.setEnabled(false);
     imgClona->setEnabled(false);
     state.storyStage = stage::SecondMorning;
+    clearDialogueHistory();
     showPicture(pic::pokoj1a);
     disableAllHotspots();
     // Nothing of the scene left behind may show in the room, and an open map is folded so its

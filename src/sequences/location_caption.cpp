@@ -77,6 +77,12 @@ void TfrmHlavni::startLocationCaption(LocationCaption caption) {
     imgClona->setEnabled(true);
 }
 
+bool TfrmHlavni::captionBeingTyped() const {
+    if (!TimerX.enabled()) return false;
+    const int step = state.sequenceStep;
+    return (step >= kSquareStartStep && step < kSquareLastStep) || (step >= kPubStartStep && step < kPubLastStep);
+}
+
 void TfrmHlavni::TimerXTimer() {
     const int step = ++state.sequenceStep;
     const int squarePosition = positionOf(step, kSquareFirstStep, kSquareLastStep);
