@@ -92,6 +92,8 @@ ParseResult parseAction(std::string_view line) {
     if (verb == "about") return bare(ActionKind::About);
     if (verb == "settle") return bare(ActionKind::Settle);
     if (verb == "dump") return bare(ActionKind::Dump);
+    if (verb == "advance") return bare(ActionKind::Advance);
+    if (verb == "skip") return bare(ActionKind::Skip);
     if (verb == "answer") {
         if (w.size() == 2 && (w[1] == "yes" || w[1] == "no")) return ok({.kind = ActionKind::Answer, .yes = w[1] == "yes"});
         return fail("answer takes yes or no");

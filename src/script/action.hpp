@@ -13,7 +13,7 @@ constexpr std::int64_t kMaxWaitMs = 24LL * 60 * 60 * 1000;
 
 enum class ActionKind {
     New, Continue, Quit, Answer, Speed, Settings, Sound, Controls, About,
-    Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump,
+    Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump, Advance, Skip,
 };
 
 struct Action {

@@ -62,6 +62,8 @@ void Session::execute(const Action& a) {
         }
         case ActionKind::Wait: clock.advance(a.ms); break;
         case ActionKind::Settle: settle(); break;
+        case ActionKind::Advance: f.advance(); break;
+        case ActionKind::Skip: f.skip(); break;
         case ActionKind::Dump: break;  // printed by the caller
     }
 }

@@ -77,6 +77,10 @@ Json dumpState(Session& s) {
     j["sounds"] = since(s.platform.sounds, s.soundsReported);
     j["messages"] = since(s.platform.messages, s.messagesReported);
     j["quit"] = s.platform.quitRequested;
+    j["history"] = f.dialogueHistory();
+    Json reachable = Json::array();
+    for (const ui::Component* c : f.reachableSpots()) reachable.push_back(c->name());
+    j["reachable"] = reachable;
     return j;
 }
 

@@ -34,7 +34,7 @@ TEST(ScriptParser, AcceptsEveryActionOfTheDriverWithSpacesAndComments) {
                              "speed low", "settings", "sound", "controls", "about", "move 10 20", "click 500 300",
                              "click imgCur5", "select \"Služební průkaz\"", "select #3", "select none",
                              "dblclick \"Zbraň\"", "dblclick #0", "button Zpět", "button Průzkum", "button Spojit",
-                             "wait 1300", "settle", "dump", "  dump  ", "# comment", ""}) {
+                             "wait 1300", "settle", "dump", "  dump  ", "advance", "skip", "# comment", ""}) {
         const script::ParseResult r = script::parseAction(line);
         EXPECT_TRUE(r.error.empty()) << line << ": " << r.error;
     }
@@ -48,7 +48,7 @@ TEST(ScriptParser, RejectsMalformedLines) {
                              "click 1 2 3", "select", "select Zbraň", "select \"Zbraň", "select #-1", "select #x",
                              "dblclick none", "button OK", "button", "wait", "wait -5", "wait 1e3",
                              "wait 99999999999999999999999", "select \"a\"b", "wait 86400001",
-                             "wait 9223372036854775807"}) {
+                             "wait 9223372036854775807", "advance 2", "skip now"}) {
         const script::ParseResult r = script::parseAction(line);
         EXPECT_FALSE(r.error.empty()) << line;
         EXPECT_FALSE(r.action) << line;
