@@ -72,6 +72,10 @@ std::string temporaryPath(const std::string& path) { return path + ".tmp"; }
 void removeStaleTemporary(const std::string& path) { ::unlink(temporaryPath(path).c_str()); }
 
 WriteResult writeFile(const std::string& path, const std::function<void()>& beforeRename) {
+    return replaceFile(path, "1", beforeRename);
+}
+
+WriteResult replaceFile(const std::string& path, std::string_view content, const std::function<void()>& beforeRename) {
     mode_t mode = 0666;  // as a new file made by fopen, narrowed by the umask
     bool replacing = false;
     struct stat existing {};
@@ -85,8 +89,14 @@ WriteResult writeFile(const std::string& path, const std::function<void()>& befo
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0) return WriteResult::OpenFailed;
     if (replacing) ::fchmod(fd, mode);  // the checkpoint keeps the permissions it had
-    const char one = '1';
-    bool ok = ::write(fd, &one, 1) == 1 && ::fsync(fd) == 0;
+    bool ok = true;
+    for (std::size_t written = 0; ok && written < content.size();) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) written += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
         ::unlink(temporary.c_str());

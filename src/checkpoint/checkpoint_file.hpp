@@ -40,4 +40,8 @@ void removeStaleTemporary(const std::string& path);
 // opened. beforeRename runs between the write and the rename (tests stop the process there).
 WriteResult writeFile(const std::string& path, const std::function<void()>& beforeRename = {});
 
+// The same careful replacement with any content: the saved positions go through it too.
+WriteResult replaceFile(const std::string& path, std::string_view content,
+                        const std::function<void()>& beforeRename = {});
+
 }  // namespace checkpoint
