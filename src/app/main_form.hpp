@@ -59,6 +59,9 @@ public:
     void disableAllHotspots();
     void mmNovaClick();
     void mmKonecClick();
+    // Asks "Opravdu chcete skončit?" as Konec does; true once the player has said Yes, and from
+    // then on without asking again (the window's own close follows a confirmed Konec).
+    bool confirmQuit();
     void mmVysokaClick();
     void mmStredniClick();
     void mmNizkaClick();
@@ -71,6 +74,35 @@ public:
     void readCheckpointFile();
     void writeCheckpointFile();
     void mmNahratClick();
+
+    // --- saved positions (src/checkpoint)
+    // From the first tick of a game to the end titles: what the automatic slot keeps at the end.
+    [[nodiscard]] bool gameInProgress() const;
+    // Saves the running game into a slot, 1 to 8 (asking before it replaces a saved game) or
+    // checkpoint::kAutoSlot. False when it was not saved (No, or a box named the slot and why).
+    bool savePosition(int slot);
+    // The front end's words for the present moment, kept with a saved position (the core never
+    // reads the time itself); none: the position is saved without them.
+    std::function<std::string()> savedAtText;
+    // Replaces the running game by a slot's position, after asking while a game runs. A missing,
+    // damaged or foreign file is named in a box and changes nothing. True when loaded.
+    bool loadPosition(int slot);
+    // The automatic save as the game ends: only with a game in progress. Empty when saved (or
+    // nothing to save), else why not, in Czech.
+    std::string autosave();
+    // The desktop session ends (logout): the game is kept in the automatic slot, and the window
+    // then closes without the question, which nobody could answer any more.
+    void sessionEnding();
+    // Each slot's place ("1. den – hospoda"), "" for an empty slot, or a note that it is damaged.
+    struct SlotSummary {
+        int slot = 0;
+        bool used = false;
+        bool readable = false;
+        std::string place;
+        std::string savedAt;
+        std::string picture;  // the scene picture of the position
+    };
+    [[nodiscard]] std::vector<SlotSummary> slotSummaries() const;
 
     // --- the story clock (src/story)
     void TimerTimer();
@@ -283,6 +315,7 @@ private:
     std::deque<std::string> history_;
     int hurrying_ = 0;
     std::optional<std::string> heldBackSound_;
+    bool quitConfirmed_ = false;
 };
 
 }  // namespace app

@@ -40,7 +40,17 @@ void TfrmHlavni::mmNovaClick() {
 }
 
 void TfrmHlavni::mmKonecClick() {
-    if (platform.ask("Konec", "Opravdu chcete skončit?")) platform.quit();
+    if (confirmQuit()) platform.quit();
+}
+
+bool TfrmHlavni::confirmQuit() {
+    if (quitConfirmed_) return true;
+    if (!platform.ask("Konec", "Opravdu chcete skončit?")) return false;
+    // The game in progress is kept in the automatic slot; should that fail, the player decides.
+    if (const std::string problem = autosave(); !problem.empty())
+        if (!platform.ask("Konec", problem + "\nPřesto skončit?")) return false;
+    quitConfirmed_ = true;
+    return true;
 }
 
 void TfrmHlavni::setSpeed(ui::MenuItem& item, int intervalMs) {

@@ -1,12 +1,14 @@
 // Reading the checkpoint at start-up and writing it during the night of the first day.
 #include "app/main_form.hpp"
 #include "checkpoint/checkpoint_file.hpp"
+#include "checkpoint/position_file.hpp"
 
 namespace app {
 
 void TfrmHlavni::readCheckpointFile() {
     // A write killed between its temporary file and the rename left that file behind.
     checkpoint::removeStaleTemporary(checkpointPath);
+    checkpoint::removeStaleSlotTemporaries(checkpointPath);
     const checkpoint::ReadResult read = checkpoint::readFile(checkpointPath);
     if (!read.opened) {
         platform.inform(checkpoint::kCannotOpen);

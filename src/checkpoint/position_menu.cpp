@@ -1,0 +1,76 @@
+// Saving the running game into a slot, loading one back, and the automatic save at the end.
+#include "app/main_form.hpp"
+#include "checkpoint/position_file.hpp"
+#include "checkpoint/position_place.hpp"
+
+namespace app {
+
+namespace {
+
+constexpr int kEndTick = 740;  // the end titles' last tick: the game is over
+
+}  // namespace
+
+bool TfrmHlavni::gameInProgress() const { return state.storyTick > 0 && state.storyTick < kEndTick; }
+
+bool TfrmHlavni::savePosition(int slot) {
+    if (!checkpoint::isSlot(slot)) return false;
+    if (slot != checkpoint::kAutoSlot) {
+        const checkpoint::SlotRead old = checkpoint::readSlot(checkpointPath, slot, *this);
+        if (old.state != checkpoint::SlotState::Empty) {
+            const std::string what = old.position ? " (" + checkpoint::placeOf(old.position->state) + ")" : "";
+            if (!platform.ask("Uložit pozici",
+                              "V " + checkpoint::slotNameAccusative(slot) + " je už uložená hra" + what + ". Chcete ji přepsat?"))
+                return false;
+        }
+    }
+    const std::string problem = checkpoint::writeSlot(checkpointPath, slot, *this, savedAtText ? savedAtText() : "");
+    if (problem.empty()) return true;
+    platform.inform(problem);
+    return false;
+}
+
+bool TfrmHlavni::loadPosition(int slot) {
+    if (!checkpoint::isSlot(slot)) return false;
+    // Everything is read and checked before the running game is touched or a question asked.
+    checkpoint::SlotRead read = checkpoint::readSlot(checkpointPath, slot, *this);
+    if (!read.position) {
+        platform.inform(read.problem);
+        return false;
+    }
+    if (gameInProgress() &&
+        !platform.ask("Nahrát pozici", "Opravdu chcete nahrát " + checkpoint::slotNameAccusative(slot) + " (" +
+                                           checkpoint::placeOf(read.position->state) + ")? Rozehraná hra skončí."))
+        return false;
+    checkpoint::applyPosition(*this, *read.position);
+    return true;
+}
+
+std::string TfrmHlavni::autosave() {
+    if (!gameInProgress()) return {};
+    return checkpoint::writeSlot(checkpointPath, checkpoint::kAutoSlot, *this, savedAtText ? savedAtText() : "");
+}
+
+void TfrmHlavni::sessionEnding() {
+    autosave();
+    quitConfirmed_ = true;
+}
+
+std::vector<TfrmHlavni::SlotSummary> TfrmHlavni::slotSummaries() const {
+    std::vector<SlotSummary> out;
+    for (int slot : {checkpoint::kAutoSlot, 1, 2, 3, 4, 5, 6, 7, 8}) {
+        const checkpoint::SlotRead read = checkpoint::readSlot(checkpointPath, slot, *this);
+        SlotSummary s{.slot = slot, .used = read.state != checkpoint::SlotState::Empty, .readable = read.position.has_value()};
+        if (read.position) {
+            s.place = checkpoint::placeOf(read.position->state);
+            s.savedAt = read.position->savedAt;
+            s.picture = read.position->scenePicture;
+        } else if (s.used) {
+            s.place = "poškozená pozice";
+        }
+        out.push_back(std::move(s));
+    }
+    return out;
+}
+
+}  // namespace app

@@ -1,0 +1,63 @@
+#include "checkpoint/position_place.hpp"
+
+#include "app/story_names.hpp"
+
+namespace checkpoint {
+
+namespace {
+
+namespace scene = app::scene;
+
+// One row per scene: the place as the slot list names it.
+struct PlaceName {
+    int sceneId;
+    const char* words;
+};
+
+constexpr PlaceName kPlaces[] = {
+    {scene::None, "příjezd do vesnice"},
+    {scene::CashMachineStreet, "ulice s bankomatem"},
+    {scene::CashMachine, "bankomat"},
+    {scene::Square, "náměstí"},
+    {scene::TownHallEntrance, "radnice"},
+    {scene::TownHallCorridor, "chodba radnice"},
+    {scene::MayorsOffice, "kancelář starosty"},
+    {scene::MayorsBackRoom, "zadní místnost radnice"},
+    {scene::PassageFirstRoom, "tajná chodba"},
+    {scene::PassageSecondRoom, "tajná chodba"},
+    {scene::PassageThirdRoom, "tajná chodba"},
+    {scene::PassageLastRoom, "tajná chodba"},
+    {scene::InnFront, "před hospodou"},
+    {scene::Taproom, "hospoda"},
+    {scene::Reception, "recepce hotelu"},
+    {scene::HotelRoom, "pokoj v hotelu"},
+    {scene::HotelWindow, "okno pokoje"},
+    {scene::TobacconistFront, "před trafikou"},
+    {scene::TobacconistShop, "trafika"},
+    {scene::PowerPlantGate, "brána elektrárny"},
+    {scene::PowerPlantYard, "dvůr elektrárny"},
+    {scene::MachineHall, "strojovna"},
+    {scene::PlantBackRoom, "zadní místnost elektrárny"},
+    {scene::StoreroomLock, "zámek skladu"},
+    {scene::Park, "park"},
+    {scene::FactoryFront, "před továrnou"},
+    {scene::FactoryOffice, "kancelář ředitele"},
+    {scene::FactorySideYard, "dvůr továrny"},
+    {scene::FactoryStore, "sklad továrny"},
+};
+
+// The last tick of the end titles: the game is over.
+constexpr int kEndTick = 740;
+
+}  // namespace
+
+std::string placeOf(const app::GameState& state) {
+    if (state.storyTick >= kEndTick) return "konec hry";
+    const char* day = state.storyStage >= app::stage::SecondMorning ? "2. den – " : "1. den – ";
+    if (state.returnMode != 0) return std::string(day) + "mapa vesnice";
+    for (const PlaceName& place : kPlaces)
+        if (place.sceneId == state.sceneId) return std::string(day) + place.words;
+    return std::string(day) + "vesnice";
+}
+
+}  // namespace checkpoint
