@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test and both full explorations, then the core
-# tests again under the sanitizers, then the two parser fuzzers; ends with one
+# tests again under the sanitizers, then the three reader fuzzers; ends with one
 # "N passed, 0 failed" line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +22,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELNOR_SANITIZ
 cmake --build build-sanitize -j "$jobs" --target kvelnor-core-tests
 (cd build-sanitize && ctest --output-on-failure -j "$jobs") | tee build-sanitize/ctest.log
 
-# The data.dat reader and the script parser under libFuzzer, for a bounded time.
+# The data.dat reader, the script parser and the saved-position reader under libFuzzer, for a bounded time.
 scripts/fuzz.sh 30
 
 # One closing line for the test runs and the explorations (reached only when everything passed).

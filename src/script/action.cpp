@@ -122,6 +122,15 @@ ParseResult parseAction(std::string_view line) {
         if (w.size() == 2 && number(w[1], a.ms) && a.ms >= 0 && a.ms <= kMaxWaitMs) return ok(a);
         return fail("wait takes a number of milliseconds up to " + std::to_string(kMaxWaitMs) + " (a day)");
     }
+    if (verb == "save" || verb == "load") {
+        Action a{.kind = verb == "save" ? ActionKind::Save : ActionKind::Load};
+        if (w.size() == 2 && w[1] == "auto") return ok(a);
+        if (w.size() == 2 && w[1].size() == 1 && w[1][0] >= '1' && w[1][0] <= '8') {
+            a.slot = w[1][0] - '0';
+            return ok(a);
+        }
+        return fail(verb + " takes a slot: 1 to 8 or auto");
+    }
     return fail("unknown action '" + verb + "'");
 }
 

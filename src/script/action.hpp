@@ -13,7 +13,7 @@ constexpr std::int64_t kMaxWaitMs = 24LL * 60 * 60 * 1000;
 
 enum class ActionKind {
     New, Continue, Quit, Answer, Speed, Settings, Sound, Controls, About,
-    Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump, Advance, Skip,
+    Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump, Advance, Skip, Save, Load,
 };
 
 struct Action {
@@ -23,6 +23,7 @@ struct Action {
     int x = 0;                        // move, click
     int y = 0;
     std::int64_t ms = 0;              // wait
+    int slot = 0;                     // save / load: 1 to 8, or 0 for the automatic slot
     std::optional<std::string> caption;  // select / dblclick by caption
     std::optional<int> position;         // select / dblclick by position; neither: the empty area
 };

@@ -65,6 +65,8 @@ void Session::execute(const Action& a) {
         case ActionKind::Advance: f.advance(); break;
         case ActionKind::Skip: f.skip(); break;
         case ActionKind::Dump: break;  // printed by the caller
+        case ActionKind::Save: f.savePosition(a.slot); break;
+        case ActionKind::Load: f.loadPosition(a.slot); break;
     }
 }
 

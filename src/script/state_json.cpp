@@ -1,5 +1,7 @@
 #include "script/state_json.hpp"
 
+#include "checkpoint/position_file.hpp"
+
 namespace script {
 
 namespace {
@@ -81,6 +83,10 @@ Json dumpState(Session& s) {
     Json reachable = Json::array();
     for (const ui::Component* c : f.reachableSpots()) reachable.push_back(c->name());
     j["reachable"] = reachable;
+    Json saves;
+    for (const app::TfrmHlavni::SlotSummary& slot : f.slotSummaries())
+        saves[slot.slot == checkpoint::kAutoSlot ? "auto" : std::to_string(slot.slot)] = slot.place;
+    j["saves"] = saves;
     return j;
 }
 
