@@ -7,6 +7,7 @@
 #include "desktop/view_menu.hpp"
 #include "inventory/combine_step.hpp"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QMenuBar>
 
@@ -115,6 +116,11 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the game as Konec does: only after the same question.
+    if (!form_.confirmQuit()) {
+        event->ignore();
+        return;
+    }
     if (afterViewChange) afterViewChange();
     QMainWindow::closeEvent(event);
 }

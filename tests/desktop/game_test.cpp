@@ -5,6 +5,7 @@
 #include "desktop/view_menu.hpp"
 #include "desktop/view_settings.hpp"
 #include "desktop_fixture.hpp"
+#include "modal_box.hpp"
 
 #include "../support/data_folder.hpp"
 #include "../support/working_directory.hpp"
@@ -174,6 +175,30 @@ TEST(Game, SettingsNotUnderstoodStartAsDocumented) {
     settings.setValue("game/speed", "high");
     settings.setValue("game/sound", "false");
     EXPECT_EQ(desktop::readGameSettings(settings), (desktop::GameSettings{.speed = desktop::Speed::High, .soundOn = false}));
+}
+
+// The window's close button asks what Konec asks, in the same box; No keeps the game going.
+TEST(Game, ClosingTheWindowAsksLikeKonecAndNoKeepsPlaying) {
+    InGameDirectory here("1");
+    desktop::Game game;
+    game.start();
+    game.mainWindow.menu().actionOf(*game.form.mmNova)->trigger();
+    QString title;
+    QString text;
+    kvdesk::handleNextBox([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(game.mainWindow.close());
+    EXPECT_EQ(title, "Konec");
+    EXPECT_EQ(text, "Opravdu chcete skončit?");
+    EXPECT_TRUE(game.mainWindow.isVisible());
+    EXPECT_TRUE(game.form.Timer.enabled()) << "the story clock goes on after No";
+
+    kvdesk::answerNextBox(QMessageBox::Yes);
+    EXPECT_TRUE(game.mainWindow.close());
+    EXPECT_FALSE(game.mainWindow.isVisible());
 }
 
 }  // namespace

@@ -215,6 +215,21 @@ TEST(MainWindow, MenuChoicesReachTheirHandlers) {
     EXPECT_TRUE(w.platform.quitRequested);
 }
 
+TEST(MainWindow, CloseAsksOnceAndAConfirmedKonecClosesWithoutAskingAgain) {
+    DesktopWindow w;
+    w.platform.answers = {false};
+    EXPECT_FALSE(w.window->close());
+    EXPECT_EQ(w.platform.questions, (std::vector<std::string>{"Konec: Opravdu chcete skončit?"}));
+    EXPECT_FALSE(w.platform.quitRequested);
+
+    // Yes to Konec: the quit that follows closes the window without a second question.
+    w.platform.answers = {true};
+    menuAction(w, w.form.mmKonec)->trigger();
+    EXPECT_TRUE(w.platform.quitRequested);
+    EXPECT_TRUE(w.window->close());
+    EXPECT_EQ(w.platform.questions.size(), 2U);
+}
+
 TEST(MainWindow, OpeningNastaveniArmsOneSoundToggle) {
     DesktopWindow w;
     QAction& zvuky = *menuAction(w, w.form.mmZvuky);
