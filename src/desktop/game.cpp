@@ -5,6 +5,7 @@
 #include "desktop/view_settings.hpp"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include <utility>
 
@@ -17,6 +18,16 @@ Game::Game(std::unique_ptr<QSettings> settings) : settings_(std::move(settings))
     clock.afterTick = [this] { mainWindow.refresh(); };
     mainWindow.afterViewChange = [this] { rememberView(); };
     mainWindow.afterMenuInput = [this] { rememberGameSettings(); };
+    positions.afterChoice = [this] {
+        mainWindow.refresh();
+        // A loaded position brings its speed and sounds, which the menu now shows.
+        rememberGameSettings();
+    };
+    // However the program ends with a game in progress, the game is kept in the automatic slot:
+    // Konec and the close button save on the player's Yes, these catch every other end.
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &mainWindow,
+                     [this](QSessionManager&) { form.sessionEnding(); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &mainWindow, [this] { form.autosave(); });
 }
 
 Game::~Game() {

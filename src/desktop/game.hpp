@@ -9,6 +9,7 @@
 #include "desktop/game_settings.hpp"
 #include "desktop/main_window.hpp"
 #include "desktop/picture_store.hpp"
+#include "desktop/positions_menu.hpp"
 #include "desktop/qt_clock.hpp"
 #include "desktop/qt_platform.hpp"
 #include "desktop/sound_player.hpp"
@@ -44,6 +45,7 @@ public:
     TfrmOvladani controls{&mainWindow};
     QtClock aboutClock;  // the About window's timer runs on, whatever the game's clock does
     TfrmOprogramu about{aboutClock, &mainWindow};
+    PositionsMenu positions{*mainWindow.menu().menuOf(*form.mmHra), form, clock, &mainWindow};
 
 private:
     void rememberView();
