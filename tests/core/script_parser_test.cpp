@@ -34,7 +34,8 @@ TEST(ScriptParser, AcceptsEveryActionOfTheDriverWithSpacesAndComments) {
                              "speed low", "settings", "sound", "controls", "about", "move 10 20", "click 500 300",
                              "click imgCur5", "select \"Služební průkaz\"", "select #3", "select none",
                              "dblclick \"Zbraň\"", "dblclick #0", "button Zpět", "button Průzkum", "button Spojit",
-                             "wait 1300", "settle", "dump", "  dump  ", "advance", "skip", "# comment", ""}) {
+                             "wait 1300", "settle", "dump", "  dump  ", "advance", "skip", "# comment", "",
+                             "save 1", "save 8", "save auto", "load 3", "load auto"}) {
         const script::ParseResult r = script::parseAction(line);
         EXPECT_TRUE(r.error.empty()) << line << ": " << r.error;
     }
@@ -43,12 +44,19 @@ TEST(ScriptParser, AcceptsEveryActionOfTheDriverWithSpacesAndComments) {
     EXPECT_EQ(*sel.action->caption, "Vlasec + matka");
 }
 
+TEST(ScriptParser, SlotsAreOneToEightOrAuto) {
+    EXPECT_EQ(script::parseAction("save 8").action->slot, 8);
+    EXPECT_EQ(script::parseAction("load auto").action->slot, 0);
+    EXPECT_EQ(script::parseAction("load 2").action->kind, script::ActionKind::Load);
+}
+
 TEST(ScriptParser, RejectsMalformedLines) {
     for (const char* line : {"jump", "new now", "answer maybe", "speed fast", "move 10", "move a b", "click",
                              "click 1 2 3", "select", "select Zbraň", "select \"Zbraň", "select #-1", "select #x",
                              "dblclick none", "button OK", "button", "wait", "wait -5", "wait 1e3",
                              "wait 99999999999999999999999", "select \"a\"b", "wait 86400001",
-                             "wait 9223372036854775807", "advance 2", "skip now"}) {
+                             "wait 9223372036854775807", "advance 2", "skip now", "save", "save 0", "save 9",
+                             "save 10", "save 01", "load -1", "load Auto", "save 1 2", "load \"1\""}) {
         const script::ParseResult r = script::parseAction(line);
         EXPECT_FALSE(r.error.empty()) << line;
         EXPECT_FALSE(r.action) << line;
