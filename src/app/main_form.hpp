@@ -227,6 +227,8 @@ public:
     // Every line shown since the last "Nová" or "Nahrát", oldest first.
     [[nodiscard]] const std::deque<std::string>& dialogueHistory() const { return history_; }
     void clearDialogueHistory() { history_.clear(); }
+    // A loaded position brings the lines its game had shown.
+    void setDialogueHistory(std::deque<std::string> lines) { history_ = std::move(lines); }
     // The hotspots and map spots a click would reach now, in stacking order: visible, enabled,
     // not wholly covered by a higher component, and none while the shield is up.
     [[nodiscard]] std::vector<const ui::Component*> reachableSpots() const;

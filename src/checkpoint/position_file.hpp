@@ -15,8 +15,9 @@ namespace checkpoint {
 inline constexpr int kAutoSlot = 0;
 inline constexpr int kFirstPlayerSlot = 1;
 inline constexpr int kLastPlayerSlot = 8;
-// No saved position comes near this size; a larger file is not read at all.
-inline constexpr std::size_t kMaxPositionBytes = 256 * 1024;
+// No saved position comes near this size (a long dialogue history included); a larger file is
+// not read at all.
+inline constexpr std::size_t kMaxPositionBytes = 4 * 1024 * 1024;
 
 [[nodiscard]] bool isSlot(int slot);
 // The slot's file name within saves/: "pozice-1.json" … "pozice-auto.json".

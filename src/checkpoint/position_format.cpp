@@ -24,6 +24,7 @@ constexpr std::size_t kEntryLimit = 64;            // the list never holds more 
 constexpr int kLastCursor = app::kCursorLeft;
 constexpr int kLastStage = 42;                     // storyStage: the phone call for help
 constexpr int kLastReturnMode = 2;                 // the map with the factory
+constexpr std::size_t kHistoryLimit = 5000;        // lines the game keeps for the player
 
 struct Bounds {
     std::int64_t low;
@@ -217,6 +218,17 @@ public:
         return true;
     }
 
+    bool history(const Value& body, Position& out) {
+        const Value* lines = member(body, "history", Value::Kind::Array, "history");
+        if (lines == nullptr) return false;
+        if (lines->items.size() > kHistoryLimit) return fail("history") != nullptr;
+        for (const Value& line : lines->items) {
+            if (line.kind != Value::Kind::String || line.text.empty() || !isShownText(line.text)) return fail("history") != nullptr;
+            out.history.push_back(line.text);
+        }
+        return true;
+    }
+
     bool menu(const Value& body, Position& out) {
         const Value* m = member(body, "menu", Value::Kind::Object, "menu");
         return m != nullptr && flag(*m, "mmNahrat", "menu.mmNahrat", out.nahratEnabled) &&
@@ -277,6 +289,10 @@ json::Value positionJson(const app::TfrmHlavni& form, const std::string& savedAt
     menu.set("mmNahrat", Value::of(form.mmNahrat->enabled()));
     menu.set("mmZvuky", Value::of(form.mmZvuky->checked()));
     body.set("menu", std::move(menu));
+
+    Value history = Value::array();
+    for (const std::string& line : form.dialogueHistory()) history.items.push_back(Value::of(line));
+    body.set("history", std::move(history));
     return body;
 }
 
@@ -286,7 +302,8 @@ PositionRead readPosition(const json::Value& body, const app::TfrmHlavni& form) 
     const Value* savedAt = body.find("savedAt");
     if (savedAt == nullptr || savedAt->kind != Value::Kind::String || !isShownText(savedAt->text)) return {std::nullopt, "savedAt"};
     p.savedAt = savedAt->text;
-    if (r.state(body, p.state) && r.components(body, form, p.components) && r.list(body, p) && r.timers(body, p) && r.menu(body, p))
+    if (r.state(body, p.state) && r.components(body, form, p.components) && r.list(body, p) && r.timers(body, p) && r.menu(body, p) &&
+        r.history(body, p))
     {
         p.scenePicture = r.scenePicture;
         return {std::move(p), {}};
@@ -296,6 +313,7 @@ PositionRead readPosition(const json::Value& body, const app::TfrmHlavni& form) 
 
 void applyPosition(app::TfrmHlavni& form, const Position& position) {
     form.state = position.state;
+    form.setDialogueHistory(position.history);
 
     const std::vector<ui::Component*> components = componentsOf(form);
     for (std::size_t i = 0; i < components.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "app/game_state.hpp"
 #include "checkpoint/json_value.hpp"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@ struct Position {
     TimerRun timer, timerX, timer2, timerDead;
     bool nahratEnabled = false;
     bool soundChecked = true;
+    std::deque<std::string> history;  // the dialogue lines shown, oldest first
     std::string savedAt;       // as the front end gave it when saving
     std::string scenePicture;  // imgHlavni's, for the slot list
 };

@@ -1,5 +1,7 @@
 #include "desktop/positions_menu.hpp"
 
+#include "desktop/menu_keys.hpp"
+
 #include <QDateTime>
 #include <QTimer>
 
@@ -10,10 +12,13 @@ QString savedAtNow() { return QDateTime::currentDateTime().toString(QStringLiter
 PositionsMenu::PositionsMenu(QMenu& hra, app::TfrmHlavni& form, QtClock& clock, QWidget* windowParent)
     : form_(form), clock_(clock), windowParent_(windowParent) {
     hra.addSeparator();
-    save_ = hra.addAction(QString::fromUtf8(kSaveCaption) + QStringLiteral("…"));
-    save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    load_ = hra.addAction(QString::fromUtf8(kLoadCaption) + QStringLiteral("…"));
-    load_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    // Mnemonics as the game's own items have them, on letters their neighbours leave free.
+    const QString taken = takenMnemonics(hra.actions());
+    save_ = hra.addAction(withMnemonic(QString::fromUtf8(kSaveCaption) + QStringLiteral("…"), 'u', taken));
+    save_->setShortcut(QKeySequence(QKeySequence::Save));
+    load_ = hra.addAction(withMnemonic(QString::fromUtf8(kLoadCaption) + QStringLiteral("…"), 'p',
+                                       taken + takenMnemonics({save_})));
+    load_->setShortcut(QKeySequence(QKeySequence::Open));
     QObject::connect(save_, &QAction::triggered, save_, [this] { open(SlotWindowMode::Save); });
     QObject::connect(load_, &QAction::triggered, load_, [this] { open(SlotWindowMode::Load); });
     // Before any game there is nothing to save: greyed while the menu shows it, and enabled again

@@ -305,6 +305,9 @@ TEST_F(BadPositionTest, SealedButHostileValuesNameTheirItem) {
     EXPECT_EQ(refused(sealedWith({"list", "selected"}, Value::of(-1))), invalid("list.selected"));
     EXPECT_EQ(refused(sealedWith({"timers", "Timer", "interval"}, Value::of(0))), invalid("timers.Timer.interval"));
     EXPECT_EQ(refused(sealedWith({"timers", "TimerDead"}, Value::array())), invalid("timers.TimerDead"));
+    Value lines = Value::array();
+    lines.items.push_back(Value::of(7));
+    EXPECT_EQ(refused(sealedWith({"history"}, lines)), invalid("history"));
 
     Value noHeld = bodyOf(good);
     at(noHeld, {"state", "heldFlags"}).items.pop_back();
