@@ -6,7 +6,7 @@
 namespace checkpoint::json {
 
 Value& Value::set(std::string key, Value value) {
-    members.emplace_back(std::move(key), std::move(value));
+    members.push_back({std::move(key), std::move(value)});
     return members.back().second;
 }
 
@@ -235,7 +235,7 @@ private:
             if (pos_ >= text_.size() || text_[pos_++] != ':') return fail("expected :");
             Value member;
             if (!value(member, depth + 1)) return false;
-            out.members.emplace_back(std::move(key), std::move(member));
+            out.members.push_back({std::move(key), std::move(member)});
             skipSpace();
             if (pos_ >= text_.size()) return fail("unexpected end");
             if (text_[pos_] == '}') {

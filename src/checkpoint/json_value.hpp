@@ -7,10 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace checkpoint::json {
+
+struct Member;
 
 struct Value {
     enum class Kind { Null, Bool, Integer, String, Array, Object };
@@ -20,22 +21,61 @@ struct Value {
     std::int64_t integer = 0;
     std::string text;
     std::vector<Value> items;                             // an array's elements
-    std::vector<std::pair<std::string, Value>> members;  // an object's members in file order
+    std::vector<Member> members;  // an object's members in file order
 
-    static Value null() { return {}; }
-    static Value of(bool b) { return {.kind = Kind::Bool, .boolean = b}; }
-    static Value of(std::int64_t n) { return {.kind = Kind::Integer, .integer = n}; }
-    static Value of(int n) { return of(static_cast<std::int64_t>(n)); }
-    static Value of(std::string s) { return {.kind = Kind::String, .text = std::move(s)}; }
-    static Value of(const char* s) { return of(std::string(s)); }
-    static Value array() { return {.kind = Kind::Array}; }
-    static Value object() { return {.kind = Kind::Object}; }
+    // (Defined below the struct: its members' types must be complete first.)
+    static Value null();
+    static Value of(bool b);
+    static Value of(std::int64_t n);
+    static Value of(int n);
+    static Value of(std::string s);
+    static Value of(const char* s);
+    static Value array();
+    static Value object();
 
     // Adds a member to an object (the writer keeps the order).
     Value& set(std::string key, Value value);
     // The member of that name, or nullptr (also when this is no object).
     [[nodiscard]] const Value* find(std::string_view key) const;
 };
+
+// One member of an object: its key and its value.
+struct Member {
+    std::string first;
+    Value second;
+};
+
+inline Value Value::null() { return Value{}; }
+inline Value Value::of(bool b) {
+    Value v;
+    v.kind = Kind::Bool;
+    v.boolean = b;
+    return v;
+}
+inline Value Value::of(std::int64_t n) {
+    Value v;
+    v.kind = Kind::Integer;
+    v.integer = n;
+    return v;
+}
+inline Value Value::of(int n) { return of(static_cast<std::int64_t>(n)); }
+inline Value Value::of(std::string s) {
+    Value v;
+    v.kind = Kind::String;
+    v.text = std::move(s);
+    return v;
+}
+inline Value Value::of(const char* s) { return of(std::string(s)); }
+inline Value Value::array() {
+    Value v;
+    v.kind = Kind::Array;
+    return v;
+}
+inline Value Value::object() {
+    Value v;
+    v.kind = Kind::Object;
+    return v;
+}
 
 // Nesting deeper than this is refused: the reader recurses once per level.
 inline constexpr int kMaxDepth = 16;
