@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test and both full explorations, then the core
-# tests again under the sanitizers, then the three reader fuzzers; ends with one
+# Installs what is missing, builds, runs every test, the browser test and both full explorations,
+# then the core tests again under the sanitizers, then the three reader fuzzers; ends with one
 # "N passed, 0 failed" line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +10,11 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") | tee build/ctest.log
+
+# The browser version, built once: the core compiled with emscripten and the page, played in
+# Debian's Chromium through DOM mouse events (skipped with a line where Chromium is missing).
+JOBS=$jobs scripts/web-build.sh
+node tests/web/web_test.mjs build-web/site build | tee build/web-test.log
 
 # Both full explorations, on all cores: no state a player can reach may lose the way to the
 # end titles. A dead end fails the run and is printed with its path as kvelnor-script lines.
@@ -28,4 +33,5 @@ scripts/fuzz.sh 30
 # One closing line for the test runs and the explorations (reached only when everything passed).
 counted() { grep -Eo 'tests failed out of [0-9]+' "$1" | grep -Eo '[0-9]+$'; }
 explorations=2
-echo "$(( $(counted build/ctest.log) + explorations + $(counted build-sanitize/ctest.log) )) passed, 0 failed"
+browser=$(grep -Eo '^[0-9]+ passed' build/web-test.log | grep -Eo '^[0-9]+')
+echo "$(( $(counted build/ctest.log) + explorations + browser + $(counted build-sanitize/ctest.log) )) passed, 0 failed"

@@ -1,0 +1,62 @@
+// The functions the page calls: one game for the page's lifetime, input in layout coordinates,
+// and the state to draw as JSON (valid until the next call).
+#include "web/page_bridge.hpp"
+#include "web/view_json.hpp"
+#include "web/web_game.hpp"
+
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+web::PageBridge bridge;
+std::unique_ptr<web::WebGame> game;
+std::string reply;
+
+const char* answer(std::string text) {
+    reply = std::move(text);
+    return reply.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void kv_start() {
+    game = std::make_unique<web::WebGame>(bridge);
+    game->start();
+}
+
+EMSCRIPTEN_KEEPALIVE double kv_changes() { return static_cast<double>(game->changes()); }
+EMSCRIPTEN_KEEPALIVE const char* kv_view() { return answer(web::viewJson(*game)); }
+EMSCRIPTEN_KEEPALIVE const char* kv_looks() { return answer(web::fixedLooksJson()); }
+
+EMSCRIPTEN_KEEPALIVE const char* kv_move(int x, int y) { return answer(web::pointerJson(game->move(x, y))); }
+EMSCRIPTEN_KEEPALIVE const char* kv_look_at(int x, int y) { return answer(web::pointerJson(game->lookAt(x, y))); }
+EMSCRIPTEN_KEEPALIVE void kv_press(int x, int y) { game->press(x, y); }
+EMSCRIPTEN_KEEPALIVE void kv_release(int x, int y) { game->release(x, y); }
+
+EMSCRIPTEN_KEEPALIVE int kv_menu(const char* name) { return game->menu(name) ? 1 : 0; }
+// entry < 0: the empty area below the entries.
+EMSCRIPTEN_KEEPALIVE void kv_list_click(int entry) {
+    game->listClick(entry >= 0 ? std::optional<int>(entry) : std::nullopt);
+}
+EMSCRIPTEN_KEEPALIVE void kv_list_double_click(int entry) { game->listDoubleClick(entry); }
+EMSCRIPTEN_KEEPALIVE void kv_button(const char* name) { game->button(name); }
+
+EMSCRIPTEN_KEEPALIVE void kv_advance(double ms) { game->advance(static_cast<std::int64_t>(ms)); }
+EMSCRIPTEN_KEEPALIVE void kv_settle() { game->settle(); }
+EMSCRIPTEN_KEEPALIVE const char* kv_aim(const char* name) {
+    const std::optional<ui::Point> point = game->aimPoint(name);
+    return answer(point ? "[" + std::to_string(point->x) + "," + std::to_string(point->y) + "]" : "null");
+}
+
+EMSCRIPTEN_KEEPALIVE void kv_about_activate(int width) { game->activateAbout(width); }
+EMSCRIPTEN_KEEPALIVE const char* kv_about_advance(double ms) {
+    game->advanceAbout(static_cast<std::int64_t>(ms));
+    return answer(web::aboutJson(*game));
+}
+
+}  // extern "C"

@@ -1,0 +1,152 @@
+// The boxes the core asks for and the two information windows, as dialogs over the page. While
+// one is open the game takes no input (the dialogs' layer covers the layout, the blocker the
+// menu bar); a box also holds the game's clock, an information window lets it run (a cutscene
+// goes on behind it).
+
+const windows = () => document.getElementById('windows');
+const blocker = () => document.getElementById('blocker');
+let open = 0;   // boxes and windows: the game takes no input
+let boxes = 0;  // boxes only: the game's clock is held
+
+export const dialogOpen = () => open > 0;
+export const clockHeld = () => boxes > 0;
+
+function opened() {
+    open++;
+    blocker().hidden = false;
+    windows().classList.add('modal');
+}
+function closed() {
+    if (--open > 0) return;
+    blocker().hidden = true;
+    windows().classList.remove('modal');
+}
+
+function frame(caption, className) {
+    const w = document.createElement('div');
+    w.className = `window ${className}`;
+    w.setAttribute('role', 'dialog');
+    w.setAttribute('aria-modal', 'true');
+    const title = document.createElement('div');
+    title.className = 'title';
+    title.textContent = caption;
+    const body = document.createElement('div');
+    body.className = 'body';
+    w.append(title, body);
+    return [w, body];
+}
+
+// A Yes/No question (question true) or an OK box; resolves true for Yes or OK.
+export function box(caption, text, question) {
+    return new Promise((resolve) => {
+        opened();
+        boxes++;
+        const [w, body] = frame(caption, 'box');
+        const message = document.createElement('div');
+        message.className = 'text';
+        message.textContent = text;
+        const buttons = document.createElement('div');
+        buttons.className = 'buttons';
+        const answer = (yes) => () => {
+            w.remove();
+            document.removeEventListener('keydown', keys, true);
+            boxes--;
+            closed();
+            resolve(yes);
+        };
+        const add = (label, yes, id) => {
+            const b = document.createElement('button');
+            b.textContent = label;
+            b.id = id;
+            b.addEventListener('click', answer(yes));
+            buttons.appendChild(b);
+            return b;
+        };
+        const first = question ? add('Ano', true, 'boxYes') : add('OK', true, 'boxOk');
+        if (question) add('Ne', false, 'boxNo');
+        // Enter takes the default (Yes, OK); Escape answers No or closes the OK box.
+        const keys = (event) => {
+            if (event.key === 'Enter') { event.preventDefault(); answer(true)(); }
+            else if (event.key === 'Escape') { event.preventDefault(); answer(!question)(); }
+        };
+        document.addEventListener('keydown', keys, true);
+        body.append(message, buttons);
+        windows().appendChild(w);
+        first.focus();
+    });
+}
+
+function placedText(t, left) {
+    const e = document.createElement('div');
+    e.className = 'placed';
+    e.textContent = t.text;
+    Object.assign(e.style, {
+        left: `${left ?? t.rect[0]}px`, top: `${t.rect[1]}px`,
+        font: `${t.bold ? 'bold ' : ''}${t.size}px "DejaVu Sans", sans-serif`,
+        color: `#${t.rgb.toString(16).padStart(6, '0')}`,
+    });
+    return e;
+}
+
+function sized(e, [left, top, width, height]) {
+    Object.assign(e.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+}
+
+// An information window: the Controls window (which 0) or the About window (1), drawn from the
+// core's texts. about.activate(width) and about.advance(ms) move the About window's slide-in.
+export function infoWindow(which, looks, about) {
+    opened();
+    const spec = which === 0 ? looks.controls : looks.about;
+    const [w, body] = frame(spec.caption, 'info');
+    const [, , width, height] = spec.window;
+    Object.assign(w.style, { left: `${(1024 - width) / 2}px`, top: `${(768 - height) / 2}px`, width: `${width}px` });
+    body.style.height = `${height - 22}px`;
+    let stop = () => {};
+    if (which === 0) {
+        body.appendChild(placedText(spec.heading));
+        const panel = document.createElement('div');
+        panel.className = 'raised';
+        sized(panel, spec.panel);
+        for (const line of spec.lines) panel.appendChild(placedText(line));
+        body.appendChild(panel);
+    } else {
+        const group = document.createElement('div');
+        group.className = 'group';
+        sized(group, spec.groupBox);
+        const lines = spec.lines.map((line) => placedText(line));
+        group.append(...lines);
+        body.appendChild(group);
+        const show = (parts) => {
+            group.style.left = `${parts.groupBoxLeft}px`;
+            lines.forEach((e, i) => { e.style.left = `${parts.lineLefts[i]}px`; });
+        };
+        show(about.activate(width));
+        let last = performance.now(), running = true;
+        const step = (now) => {
+            if (!running) return;
+            show(about.advance(now - last));
+            last = now;
+            requestAnimationFrame(step);
+        };
+        requestAnimationFrame(step);
+        stop = () => { running = false; };
+    }
+    const ok = document.createElement('button');
+    ok.textContent = looks.ok;
+    ok.id = which === 0 ? 'controlsOk' : 'aboutOk';
+    sized(ok, spec.okButton);
+    body.appendChild(ok);
+    const close = () => {
+        stop();
+        w.remove();
+        document.removeEventListener('keydown', keys, true);
+        closed();
+    };
+    const keys = (event) => {
+        if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); close(); }
+    };
+    ok.addEventListener('click', close);
+    document.addEventListener('keydown', keys, true);
+    windows().appendChild(w);
+    ok.focus();
+}

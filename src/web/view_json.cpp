@@ -1,0 +1,128 @@
+#include "web/view_json.hpp"
+
+#include "desktop/cursor_art.hpp"
+#include "desktop/held_view.hpp"
+#include "info/about_text.hpp"
+#include "info/controls_text.hpp"
+
+#include <nlohmann/json.hpp>
+
+namespace web {
+
+namespace {
+
+using nlohmann::json;
+
+json rectJson(const ui::Rect& r) { return json::array({r.left, r.top, r.width, r.height}); }
+
+json textJson(const info::PlacedText& t) {
+    return {{"rect", rectJson(t.rect)},
+            {"text", t.text},
+            {"size", t.style.pixelSize},
+            {"bold", t.style.bold},
+            {"rgb", t.style.rgb}};
+}
+
+json menuJson(const ui::MenuItem& item) {
+    json children = json::array();
+    for (const ui::MenuItem* child : item.children) children.push_back(menuJson(*child));
+    return {{"name", item.name()},
+            {"caption", item.caption()},
+            {"enabled", item.enabled()},
+            {"checked", item.checked()},
+            {"radio", item.radioGroup() != 0},
+            {"children", children}};
+}
+
+json componentJson(const ui::Component& c) {
+    return {{"name", c.name()}, {"rect", rectJson(c.rect())}, {"picture", c.picture()}, {"text", c.text()}};
+}
+
+}  // namespace
+
+std::string viewJson(const WebGame& game) {
+    const app::TfrmHlavni& form = game.form;
+    // Only what shows: a visible component with a picture or a text. The held picture stands
+    // for what is in the hand and is drawn above the whole scene.
+    const ui::Component* held = desktop::heldPicture(form);
+    json stack = json::array();
+    for (const auto& c : form.stack.all())
+        if (c->visible() && c.get() != held && (!c->picture().empty() || !c->text().empty()))
+            stack.push_back(componentJson(*c));
+    if (held != nullptr && held->visible() && !held->picture().empty()) stack.push_back(componentJson(*held));
+
+    json buttons = json::array();
+    for (const ui::Component* b : {&form.btnZpet, &form.btnPruzkum, &form.btnSpojit})
+        buttons.push_back({{"name", b->name()},
+                           {"text", b->text()},
+                           {"rect", rectJson(b->rect())},
+                           {"enabled", b->enabled()},
+                           {"visible", b->visible()}});
+
+    // The list highlights the entry in the hand, as the desktop does; the model's own selection
+    // outlives the hand and would look as if the item were still held.
+    const ui::SortedList& list = form.lbPredmety;
+    const std::optional<std::string> heldCaption = desktop::heldCaption(form);
+    json highlighted = nullptr;
+    for (int p = 0; heldCaption && p < list.count() && highlighted.is_null(); ++p)
+        if (list.caption(p) == *heldCaption) highlighted = p;
+
+    json menu = json::array();
+    for (const ui::MenuItem* top : form.mm.topLevel()) menu.push_back(menuJson(*top));
+
+    const json view = {{"changes", form.changes.value},
+                       {"stack", stack},
+                       {"line", form.lblText.text()},
+                       {"buttons", buttons},
+                       {"list",
+                        {{"rect", rectJson(list.rect())},
+                         {"enabled", list.enabled()},
+                         {"visible", list.visible()},
+                         {"items", list.captions()},
+                         {"highlighted", highlighted}}},
+                       {"menu", menu},
+                       {"storyTick", form.state.storyTick},
+                       {"quit", game.platform.quitRequested()}};
+    return view.dump();
+}
+
+std::string pointerJson(const PointerLook& look) { return json{{"cursor", look.cursor}, {"hint", look.hint}}.dump(); }
+
+std::string aboutJson(const WebGame& game) {
+    json lines = json::array();
+    for (int line = 0; line < info::kAboutLineCount; ++line) lines.push_back(game.about.lineLeft(static_cast<info::AboutLine>(line)));
+    return json{{"groupBoxLeft", game.about.groupBoxLeft()}, {"lineLefts", lines}}.dump();
+}
+
+std::string fixedLooksJson() {
+    json cursors = json::array();
+    for (const desktop::NamedCursorArt& art : desktop::cursorArt()) {
+        json rows = json::array();
+        for (std::string_view row : *art.rows) rows.push_back(std::string(row));
+        cursors.push_back({{"number", art.number}, {"name", art.name}, {"rows", rows}, {"hotX", art.hotX}, {"hotY", art.hotY}});
+    }
+    json help = json::array();
+    for (const info::PlacedText& t : info::kHelpLines) help.push_back(textJson(t));
+    json aboutLines = json::array();
+    for (const info::PlacedText& t : info::kAboutLines) aboutLines.push_back(textJson(t));
+    const json looks = {
+        {"cursors", cursors},
+        {"ok", info::kOkCaption},
+        {"controls",
+         {{"caption", info::kControlsCaption},
+          {"window", rectJson(info::kControlsWindow)},
+          {"heading", textJson(info::kControlsHeading)},
+          {"panel", rectJson(info::kHelpPanel)},
+          {"lines", help},
+          {"okButton", rectJson(info::kControlsOkButton)}}},
+        {"about",
+         {{"caption", info::kAboutCaption},
+          {"window", rectJson(info::kAboutWindow)},
+          {"groupBox", rectJson(info::kAboutGroupBox)},
+          {"lines", aboutLines},
+          {"okButton", rectJson(info::kAboutOkButton)}}},
+    };
+    return looks.dump();
+}
+
+}  // namespace web

@@ -1,0 +1,20 @@
+// What the page draws, as JSON: the picture and label stack, the text panel's line, buttons,
+// list and menu, and the fixed looks (cursor pictures, information windows' texts).
+#pragma once
+
+#include "web/web_game.hpp"
+
+#include <string>
+
+namespace web {
+
+// The window's current state; pictures carry the path the game loaded.
+std::string viewJson(const WebGame& game);
+// What lies under the pointer.
+std::string pointerJson(const PointerLook& look);
+// The About window's moving parts: the group box's and each line's left edge.
+std::string aboutJson(const WebGame& game);
+// The six cursors as rows of text with their hot spots, and the two information windows' texts.
+std::string fixedLooksJson();
+
+}  // namespace web

@@ -1,0 +1,75 @@
+#include "web/web_game.hpp"
+
+#include "app/settle.hpp"
+
+namespace web {
+
+WebGame::WebGame(Browser& browser) : platform(clock, browser), form(clock, platform) {}
+
+void WebGame::start() { form.FormCreate(); }
+
+PointerLook WebGame::lookAt(int x, int y) const {
+    const ui::Component* under = form.stack.hitTest(x, y);
+    if (under == nullptr) return {};
+    return {.cursor = under->cursor(), .hint = under->hint()};
+}
+
+PointerLook WebGame::move(int x, int y) {
+    form.stack.move(x, y);
+    return lookAt(x, y);
+}
+
+void WebGame::press(int x, int y) { pressed_ = form.stack.hitTest(x, y); }
+
+void WebGame::release(int x, int y) {
+    ui::Component* pressed = pressed_;
+    pressed_ = nullptr;
+    ui::Component* under = form.stack.hitTest(x, y);
+    if (under == nullptr || under != pressed || !under->onClick) return;
+    form.stack.click(x, y);
+}
+
+bool WebGame::menu(const std::string& name) {
+    ui::MenuItem* item = form.mm.find(name);
+    if (item == nullptr) return false;
+    ui::Menu::click(*item);
+    return true;
+}
+
+void WebGame::listClick(std::optional<int> entry) {
+    ui::SortedList& list = form.lbPredmety;
+    if (!list.visible() || !list.enabled()) return;
+    if (entry && (*entry < 0 || *entry >= list.count())) entry.reset();
+    list.click(entry);
+}
+
+void WebGame::listDoubleClick(int entry) {
+    ui::SortedList& list = form.lbPredmety;
+    if (!list.visible() || !list.enabled() || entry < 0 || entry >= list.count()) return;
+    list.completeDoubleClick(entry);
+}
+
+void WebGame::button(const std::string& name) {
+    for (ui::Component* b : {&form.btnZpet, &form.btnPruzkum, &form.btnSpojit})
+        if (b->name() == name && b->enabled() && b->visible() && b->onClick) b->onClick();
+}
+
+void WebGame::advance(std::int64_t ms) {
+    if (ms > 0) clock.advance(ms);
+}
+
+void WebGame::settle() { app::settle(form, clock); }
+
+std::optional<ui::Point> WebGame::aimPoint(const std::string& name) const {
+    const ui::Component* target = form.stack.find(name);
+    if (target == nullptr) return std::nullopt;
+    return form.stack.aimPoint(*target);
+}
+
+void WebGame::activateAbout(int windowWidth) { about.FormActivate(windowWidth); }
+
+void WebGame::advanceAbout(std::int64_t ms) {
+    if (ms > 0) aboutClock.advance(ms);
+}
+
+}  // namespace web

@@ -1,0 +1,72 @@
+// The game as the page drives it: the main window model on a clock the page advances, the
+// About window's slide-in on a clock of its own, and the page's pointer, list, button and
+// menu input forwarded through the same input path the desktop uses.
+#pragma once
+
+#include "app/main_form.hpp"
+#include "info/about_slide_in.hpp"
+#include "ui/virtual_clock.hpp"
+#include "web/browser.hpp"
+#include "web/web_platform.hpp"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace web {
+
+// What lies under the pointer: the cursor number to show and the hint, if any.
+struct PointerLook {
+    int cursor = 0;
+    std::string hint;
+};
+
+class WebGame {
+public:
+    // Builds the window; nothing runs until start().
+    explicit WebGame(Browser& browser);
+
+    // Runs the start-up handler (which may open a box).
+    void start();
+
+    // Pointer input in layout coordinates. A click is a press and a release on the same
+    // component, as the desktop counts it.
+    PointerLook move(int x, int y);
+    void press(int x, int y);
+    void release(int x, int y);
+    [[nodiscard]] PointerLook lookAt(int x, int y) const;
+
+    // A menu item chosen by name: a disabled one does nothing; a top-level menu being opened
+    // delivers its open notification. False when there is no such item.
+    bool menu(const std::string& name);
+    // A click in the list: an entry, or the empty area below them (nullopt).
+    void listClick(std::optional<int> entry);
+    // The second press of a double click on an entry, the first having come as a click.
+    void listDoubleClick(int entry);
+    // A button by its component name; hidden or disabled ones do nothing.
+    void button(const std::string& name);
+
+    // Lets the page's real time pass on the game's clock.
+    void advance(std::int64_t ms);
+    // Runs the clock until the player has control (used by the browser test to skip waiting).
+    void settle();
+    // The point a player would click on the named component; nullopt for an unknown name.
+    [[nodiscard]] std::optional<ui::Point> aimPoint(const std::string& name) const;
+
+    // The About window was opened at that width; its slide-in clock moves with the page's time.
+    void activateAbout(int windowWidth);
+    void advanceAbout(std::int64_t ms);
+
+    [[nodiscard]] std::uint64_t changes() const { return form.changes.value; }
+
+    ui::VirtualClock clock;
+    WebPlatform platform;
+    app::TfrmHlavni form;
+    ui::VirtualClock aboutClock;
+    info::AboutSlideIn about{aboutClock};
+
+private:
+    ui::Component* pressed_ = nullptr;
+};
+
+}  // namespace web

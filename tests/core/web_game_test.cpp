@@ -1,0 +1,208 @@
+// The browser front end's model: boxes hold the clock, clicks need press and release on one
+// component, list and button input from the page is checked, and the view the page draws.
+#include "../support/temp_dir.hpp"
+#include "app/settle.hpp"
+#include "web/view_json.hpp"
+#include "web/web_game.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+// A page that has every file but those listed missing, and answers boxes from a queue.
+class FakePage final : public web::Browser {
+public:
+    bool hasFile(const std::string& path) override { return missing.count(path) == 0; }
+    void playSound(const std::string& path) override { sounds.push_back(path); }
+    void inform(const std::string& text) override {
+        messages.push_back(text);
+        if (whileOpen) whileOpen();
+    }
+    bool ask(const std::string& caption, const std::string& text) override {
+        questions.push_back(caption + ": " + text);
+        if (whileOpen) whileOpen();
+        if (answers.empty()) return true;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    void showWindow(ui::InfoWindow which) override { windows.push_back(which); }
+    void quit() override { quitCalls++; }
+
+    std::set<std::string> missing;
+    std::vector<std::string> sounds, messages, questions;
+    std::vector<ui::InfoWindow> windows;
+    std::deque<bool> answers;
+    std::function<void()> whileOpen;  // runs while a box is open, as the page's time would
+    int quitCalls = 0;
+};
+
+class WebGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.form.checkpointPath = (dir.path() / "data.dat").string();
+        game.start();
+    }
+    // A new game played until the player has control on the square.
+    void playToSquare() {
+        game.menu("mmNova");
+        game.settle();
+        ASSERT_FALSE(game.form.sequenceRunning());
+    }
+    json view() const { return json::parse(web::viewJson(game)); }
+
+    kvtest::TempDir dir;
+    FakePage page;
+    web::WebGame game{page};
+};
+
+TEST_F(WebGameTest, ABoxHoldsTheClockAndTheStoryGoesOnAfterIt) {
+    game.menu("mmNova");
+    game.advance(5 * app::kIntervalMedium);
+    const int tick = game.form.state.storyTick;
+    ASSERT_GT(tick, 0);
+    // While the question is open, a minute of the page's time passes: no tick may run.
+    int ticksDuringBox = -1;
+    page.whileOpen = [&] {
+        game.advance(60'000);
+        ticksDuringBox = game.form.state.storyTick - tick;
+    };
+    page.answers = {false};
+    game.menu("mmNova");
+    EXPECT_EQ(page.questions.size(), 1u);
+    EXPECT_EQ(ticksDuringBox, 0);
+    page.whileOpen = nullptr;
+    game.advance(app::kIntervalMedium);
+    EXPECT_GT(game.form.state.storyTick, tick);
+}
+
+TEST_F(WebGameTest, AClickNeedsPressAndReleaseOnTheSameComponent) {
+    playToSquare();
+    const auto& comps = game.form.stack.all();
+    const ui::Component* target = nullptr;
+    for (const auto& c : comps)
+        if (c->kind() == ui::ComponentKind::Hotspot && game.form.stack.clickablePoint(*c)) target = c.get();
+    ASSERT_NE(target, nullptr);
+    const ui::Point on = *game.form.stack.clickablePoint(*target);
+    const std::uint64_t before = game.changes();
+    const app::GameState stateBefore = game.form.state;
+
+    game.press(on.x, on.y);
+    game.release(0, 0);  // dragged off: the menu corner reaches no component
+    game.press(0, 0);
+    game.release(on.x, on.y);  // pressed elsewhere
+    EXPECT_EQ(game.changes(), before);
+    EXPECT_EQ(game.form.state.storyTick, stateBefore.storyTick);
+    EXPECT_EQ(game.form.state.sceneId, stateBefore.sceneId);
+
+    game.press(on.x, on.y);
+    game.release(on.x, on.y);
+    EXPECT_NE(game.changes(), before);
+}
+
+TEST_F(WebGameTest, ListAndButtonInputOutsideWhatShowsDoesNothing) {
+    // Before a game the list and buttons are hidden: nothing reaches the handlers.
+    const std::uint64_t before = game.changes();
+    game.listClick(0);
+    game.listDoubleClick(0);
+    game.button("btnZpet");
+    game.button("btnPruzkum");
+    EXPECT_EQ(game.changes(), before);
+
+    playToSquare();
+    const int count = game.form.lbPredmety.count();
+    ASSERT_GT(count, 0);
+    game.listClick(count);  // past the last entry: the empty area, nothing selected
+    EXPECT_FALSE(game.form.lbPredmety.selected().has_value());
+    game.listDoubleClick(count);
+    game.listDoubleClick(-1);
+    game.listClick(0);
+    EXPECT_EQ(game.form.lbPredmety.selected(), 0);
+    EXPECT_FALSE(game.menu("mmNoSuchItem"));
+}
+
+TEST_F(WebGameTest, ViewDrawsTheHeldPictureLastAndHighlightsItsEntry) {
+    playToSquare();
+    game.listClick(0);  // takes the first item into the hand
+    game.move(400, 300);
+    const json v = view();
+    const std::string caption = game.form.lbPredmety.caption(0);
+    EXPECT_EQ(v["list"]["highlighted"], 0);
+    EXPECT_EQ(v["list"]["items"][0], caption);
+    const json& top = v["stack"].back();
+    EXPECT_EQ(top["name"].get<std::string>().rfind("imgInv", 0), 0u) << top.dump();
+    // Hidden components and hotspots without a picture are not drawn.
+    for (const json& c : v["stack"]) EXPECT_TRUE(!c["picture"].get<std::string>().empty() || !c["text"].get<std::string>().empty());
+    game.button("btnZpet");
+    EXPECT_TRUE(view()["list"]["highlighted"].is_null());
+}
+
+TEST_F(WebGameTest, MenuViewCarriesTheCzechItemsAndTheirState) {
+    const json menu = view()["menu"];
+    ASSERT_EQ(menu.size(), 3u);
+    EXPECT_EQ(menu[0]["caption"], "Hra");
+    EXPECT_EQ(menu[1]["caption"], "Nastavení");
+    EXPECT_EQ(menu[2]["caption"], "Informace");
+    // No data.dat: "Nahrát" is disabled, and the start-up said so in a box.
+    EXPECT_EQ(menu[0]["children"][1]["caption"], "Nahrát");
+    EXPECT_FALSE(menu[0]["children"][1]["enabled"]);
+    EXPECT_EQ(page.messages, std::vector<std::string>{"Nepodařilo se otevřít soubor!"});
+    const json speeds = menu[1]["children"][0]["children"];
+    ASSERT_EQ(speeds.size(), 3u);
+    EXPECT_TRUE(speeds[1]["checked"]);
+    EXPECT_TRUE(speeds[1]["radio"]);
+    game.menu("mmVysoka");
+    EXPECT_TRUE(view()["menu"][1]["children"][0]["children"][0]["checked"]);
+    EXPECT_FALSE(view()["menu"][1]["children"][0]["children"][1]["checked"]);
+}
+
+TEST_F(WebGameTest, QuitIsReportedToThePageOnlyAfterYes) {
+    page.answers = {false, true};
+    game.menu("mmKonec");
+    EXPECT_EQ(page.quitCalls, 0);
+    EXPECT_FALSE(view()["quit"]);
+    game.menu("mmKonec");
+    EXPECT_EQ(page.quitCalls, 1);
+    EXPECT_TRUE(view()["quit"]);
+}
+
+TEST(WebGameFiles, AFileTheSiteLacksIsNamedOnceAndTheGamePlaysOn) {
+    kvtest::TempDir dir;
+    FakePage page;
+    page.missing = {"data/Uvod.bmp"};
+    web::WebGame game{page};
+    game.form.checkpointPath = (dir.path() / "data.dat").string();
+    game.start();
+    int naming = 0;
+    for (const std::string& m : page.messages) naming += m.find("Uvod.bmp") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(naming, 1);
+    game.menu("mmNova");
+    game.settle();
+    EXPECT_GT(game.form.state.storyTick, 0);
+}
+
+TEST(WebLooks, SixCursorsOfWholeRowsAndBothWindowsTexts) {
+    const json looks = json::parse(web::fixedLooksJson());
+    ASSERT_EQ(looks["cursors"].size(), 6u);
+    for (const json& c : looks["cursors"]) {
+        ASSERT_EQ(c["rows"].size(), 32u);
+        for (const json& row : c["rows"]) EXPECT_EQ(row.get<std::string>().size(), 32u);
+        EXPECT_GE(c["hotX"].get<int>(), 0);
+        EXPECT_LT(c["hotX"].get<int>(), 32);
+    }
+    EXPECT_EQ(looks["controls"]["caption"], "Ovládání");
+    EXPECT_EQ(looks["controls"]["lines"].size(), 7u);
+    EXPECT_EQ(looks["about"]["caption"], "O programu");
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#include "site_data.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace webdata {
+
+namespace {
+// Lossy WebP at this quality keeps the 118 pictures within a few megabytes (PNG would need about
+// 45) while a scene differs from its bitmap only in faint compression noise.
+constexpr int kWebpQuality = 85;
+}  // namespace
+
+std::optional<Converted> convert(const QString& dataDir, const QString& siteDataDir, QString& message) {
+    const QDir source(dataDir);
+    if (!source.exists()) {
+        message = QStringLiteral("Adresář %1 neexistuje.").arg(dataDir);
+        return std::nullopt;
+    }
+    if (!QDir().mkpath(siteDataDir)) {
+        message = QStringLiteral("Adresář %1 nelze vytvořit.").arg(siteDataDir);
+        return std::nullopt;
+    }
+    if (!QImageWriter::supportedImageFormats().contains("webp")) {
+        message = QStringLiteral("Qt neumí zapisovat WebP (chybí balík qt6-image-formats-plugins).");
+        return std::nullopt;
+    }
+    const QDir target(siteDataDir);
+    Converted done;
+    QJsonObject files;
+    for (const QFileInfo& file : source.entryInfoList(QDir::Files, QDir::Name)) {
+        const QString suffix = file.suffix().toLower();
+        QString written;
+        if (suffix == QLatin1String("bmp")) {
+            const QImage image(file.filePath());
+            written = file.completeBaseName() + QStringLiteral(".webp");
+            QImageWriter writer(target.filePath(written), "webp");
+            writer.setQuality(kWebpQuality);
+            if (image.isNull() || !writer.write(image)) {
+                message = QStringLiteral("Obrázek %1 nelze převést.").arg(file.fileName());
+                return std::nullopt;
+            }
+            ++done.pictures;
+        } else if (suffix == QLatin1String("wav")) {
+            written = file.fileName();
+            QFile::remove(target.filePath(written));
+            if (!QFile::copy(file.filePath(), target.filePath(written))) {
+                message = QStringLiteral("Zvuk %1 nelze zkopírovat.").arg(file.fileName());
+                return std::nullopt;
+            }
+            ++done.sounds;
+        } else {
+            continue;
+        }
+        done.bytes += QFileInfo(target.filePath(written)).size();
+        files.insert(QStringLiteral("data/") + file.fileName(), QStringLiteral("data/") + written);
+    }
+    QFile list(target.filePath(QStringLiteral("files.json")));
+    const QByteArray json = QJsonDocument(files).toJson(QJsonDocument::Compact);
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate) || list.write(json) != json.size()) {
+        message = QStringLiteral("Seznam souborů nelze zapsat.");
+        return std::nullopt;
+    }
+    done.bytes += json.size();
+    return done;
+}
+
+}  // namespace webdata
