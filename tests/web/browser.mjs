@@ -1,13 +1,14 @@
 // Debian's Chromium, headless, driven through the DevTools protocol by playwright-core (which
 // never downloads a browser of its own), with the flags that work on a machine without network.
-import { chromium } from 'playwright-core';
 import fs from 'node:fs';
 
 export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
 export const available = () => fs.existsSync(CHROMIUM);
 
-export function launch() {
+// playwright-core is loaded only here: where Chromium is missing it may be missing too.
+export async function launch() {
+    const { chromium } = await import('playwright-core');
     return chromium.launch({
         executablePath: CHROMIUM,
         headless: true,

@@ -29,9 +29,8 @@ export function preload(urls) {
     const next = () => {
         const url = rest.shift();
         if (url === undefined) return;
-        const img = image(url);
-        if (img.complete) next();
-        else { img.addEventListener('load', next, { once: true }); img.addEventListener('error', next, { once: true }); }
+        // Decoded ahead too, so that the click that shows it does not wait for the decoder.
+        image(url).decode().then(next, next);
     };
     for (let i = 0; i < 4; i++) next();
 }

@@ -207,9 +207,11 @@ window.kvelnor = {
 
 async function start() {
     try {
-        const response = await fetch('data/files.json');
-        manifest = await response.json();
-        await loadCore(page);
+        // The list of files and the core load side by side.
+        const files = fetch('data/files.json').then((response) => response.json());
+        const core = loadCore(page);
+        manifest = await files;
+        await core;
     } catch (error) {
         document.getElementById('loading').textContent = `Hru se nepodařilo načíst: ${error.message}`;
         return;
