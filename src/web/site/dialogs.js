@@ -148,5 +148,18 @@ export function infoWindow(which, looks, about) {
     ok.addEventListener('click', close);
     document.addEventListener('keydown', keys, true);
     windows().appendChild(w);
+    if (which === 0) widenToLines(w, body.querySelector('.raised'), ok, spec);
     ok.focus();
+}
+
+// The help lines were placed for a narrower face: where one runs past the panel, the panel and
+// the window grow to hold it, and the window stays centred.
+function widenToLines(w, panel, ok, spec) {
+    const right = Math.max(...[...panel.children].map((line) => line.offsetLeft + line.offsetWidth));
+    const extra = Math.max(0, Math.ceil(right + 10 - spec.panel[2]));
+    if (extra === 0) return;
+    const width = spec.window[2] + extra;
+    panel.style.width = `${spec.panel[2] + extra}px`;
+    Object.assign(w.style, { width: `${width}px`, left: `${(1024 - width) / 2}px` });
+    ok.style.left = `${spec.okButton[0] + extra / 2}px`;
 }
