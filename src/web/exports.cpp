@@ -38,6 +38,13 @@ EMSCRIPTEN_KEEPALIVE const char* kv_look_at(int x, int y) { return answer(web::p
 EMSCRIPTEN_KEEPALIVE void kv_press(int x, int y) { game->press(x, y); }
 EMSCRIPTEN_KEEPALIVE void kv_release(int x, int y) { game->release(x, y); }
 
+EMSCRIPTEN_KEEPALIVE void kv_panel_click() { game->panelClick(); }
+EMSCRIPTEN_KEEPALIVE void kv_story_advance() { game->advanceStory(); }
+EMSCRIPTEN_KEEPALIVE void kv_escape() { game->escape(); }
+EMSCRIPTEN_KEEPALIVE const char* kv_reachable() { return answer(web::reachableJson(*game)); }
+EMSCRIPTEN_KEEPALIVE const char* kv_history() { return answer(web::historyJson(*game)); }
+// A menu item's shortcut key: the menus above it hear they are opened first.
+EMSCRIPTEN_KEEPALIVE int kv_shortcut(const char* name) { return game->shortcut(name) ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int kv_menu(const char* name) { return game->menu(name) ? 1 : 0; }
 // entry < 0: the empty area below the entries.
 EMSCRIPTEN_KEEPALIVE void kv_list_click(int entry) {

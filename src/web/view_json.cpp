@@ -4,6 +4,7 @@
 #include "desktop/held_view.hpp"
 #include "info/about_text.hpp"
 #include "info/controls_text.hpp"
+#include "inventory/combine_step.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -82,8 +83,22 @@ std::string viewJson(const WebGame& game) {
                          {"highlighted", highlighted}}},
                        {"menu", menu},
                        {"storyTick", form.state.storyTick},
+                       {"combinationArmed", inventory::combinationArmed(form)},
                        {"quit", game.platform.quitRequested()}};
     return view.dump();
+}
+
+std::string reachableJson(const WebGame& game) {
+    json spots = json::array();
+    for (const ui::Component* c : game.form.reachableSpots())
+        spots.push_back({{"name", c->name()}, {"rect", rectJson(c->rect())}, {"hint", c->hint()}});
+    return spots.dump();
+}
+
+std::string historyJson(const WebGame& game) {
+    json lines = json::array();
+    for (const std::string& line : game.form.dialogueHistory()) lines.push_back(line);
+    return lines.dump();
 }
 
 std::string pointerJson(const PointerLook& look) { return json{{"cursor", look.cursor}, {"hint", look.hint}}.dump(); }

@@ -12,6 +12,11 @@ namespace web {
 std::string viewJson(const WebGame& game);
 // What lies under the pointer.
 std::string pointerJson(const PointerLook& look);
+// The hotspots and map spots a click would reach now, with their rectangles and hints, for the
+// page to outline while the player holds Tab.
+std::string reachableJson(const WebGame& game);
+// Every line shown since the last "Nová" or "Nahrát", oldest first.
+std::string historyJson(const WebGame& game);
 // The About window's moving parts: the group box's and each line's left edge.
 std::string aboutJson(const WebGame& game);
 // The six cursors as rows of text with their hot spots, and the two information windows' texts.

@@ -1,5 +1,6 @@
 #include "web/web_game.hpp"
 
+#include "app/component_table.hpp"
 #include "app/settle.hpp"
 
 namespace web {
@@ -24,15 +25,30 @@ void WebGame::press(int x, int y) { pressed_ = form.stack.hitTest(x, y); }
 void WebGame::release(int x, int y) {
     ui::Component* pressed = pressed_;
     pressed_ = nullptr;
+    if (form.canHurry()) {
+        if (app::kSceneRect.contains(x, y)) form.advance();
+        return;
+    }
     ui::Component* under = form.stack.hitTest(x, y);
     if (under == nullptr || under != pressed || !under->onClick) return;
     form.stack.click(x, y);
+}
+
+void WebGame::panelClick() {
+    if (form.canHurry()) form.advance();
 }
 
 bool WebGame::menu(const std::string& name) {
     ui::MenuItem* item = form.mm.find(name);
     if (item == nullptr) return false;
     ui::Menu::click(*item);
+    return true;
+}
+
+bool WebGame::shortcut(const std::string& name) {
+    ui::MenuItem* item = form.mm.find(name);
+    if (item == nullptr) return false;
+    ui::Menu::pressShortcut(*item);
     return true;
 }
 

@@ -30,21 +30,31 @@ public:
     void start();
 
     // Pointer input in layout coordinates. A click is a press and a release on the same
-    // component, as the desktop counts it.
+    // component, as the desktop counts it; while a cutscene, caption or remark can be hurried, a
+    // click on the scene advances it instead.
     PointerLook move(int x, int y);
     void press(int x, int y);
     void release(int x, int y);
+    // A click on the text panel: advances the story while it can be hurried.
+    void panelClick();
     [[nodiscard]] PointerLook lookAt(int x, int y) const;
 
     // A menu item chosen by name: a disabled one does nothing; a top-level menu being opened
     // delivers its open notification. False when there is no such item.
     bool menu(const std::string& name);
+    // The same item reached by its shortcut key; false when there is no such item.
+    bool shortcut(const std::string& name);
     // A click in the list: an entry, or the empty area below them (nullopt).
     void listClick(std::optional<int> entry);
     // The second press of a double click on an entry, the first having come as a click.
     void listDoubleClick(int entry);
     // A button by its component name; hidden or disabled ones do nothing.
     void button(const std::string& name);
+
+    // The player's pace: Space or Enter advances the current line, Esc skips or, in a pause,
+    // does what Zpět does (the rules decide when each applies).
+    void advanceStory() { form.advance(); }
+    void escape() { form.escape(); }
 
     // Lets the page's real time pass on the game's clock.
     void advance(std::int64_t ms);

@@ -147,6 +147,45 @@ TEST_F(WebGameTest, ViewDrawsTheHeldPictureLastAndHighlightsItsEntry) {
     EXPECT_TRUE(view()["list"]["highlighted"].is_null());
 }
 
+TEST_F(WebGameTest, AClickOnTheSceneOrPanelAdvancesOnlyWhileTheStoryCanBeHurried) {
+    game.menu("mmNova");
+    game.advance(12 * app::kIntervalMedium);
+    ASSERT_TRUE(game.form.canHurry());
+    const std::string line = game.form.lblText.text();
+    const std::int64_t now = game.clock.now();
+    game.press(0, 0);
+    game.release(0, 0);  // on the frame, outside the scene: nothing
+    EXPECT_EQ(game.form.lblText.text(), line);
+    game.press(500, 300);
+    game.release(500, 300);
+    EXPECT_NE(game.form.lblText.text(), line);
+    EXPECT_EQ(game.clock.now(), now);  // the ticks ran at once, the page's time did not pass
+    const std::string next = game.form.lblText.text();
+    game.panelClick();
+    EXPECT_NE(game.form.lblText.text(), next);
+
+    game.settle();  // the player's turn on the square: a panel click changes nothing
+    const std::uint64_t before = game.changes();
+    game.panelClick();
+    EXPECT_EQ(game.changes(), before);
+}
+
+TEST_F(WebGameTest, RevealAndHistoryAreTheCoreAnswers) {
+    playToSquare();
+    const json spots = json::parse(web::reachableJson(game));
+    const std::vector<const ui::Component*> reachable = game.form.reachableSpots();
+    ASSERT_EQ(spots.size(), reachable.size());
+    ASSERT_FALSE(reachable.empty());
+    for (std::size_t i = 0; i < reachable.size(); ++i) EXPECT_EQ(spots[i]["name"], reachable[i]->name());
+    const json history = json::parse(web::historyJson(game));
+    ASSERT_EQ(history.size(), game.form.dialogueHistory().size());
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ(history.back(), game.form.dialogueHistory().back());
+    // Nová empties it, as the rules say.
+    game.menu("mmNova");
+    EXPECT_TRUE(json::parse(web::historyJson(game)).empty());
+}
+
 TEST_F(WebGameTest, MenuViewCarriesTheCzechItemsAndTheirState) {
     const json menu = view()["menu"];
     ASSERT_EQ(menu.size(), 3u);

@@ -36,8 +36,9 @@ function frame(caption, className) {
     return [w, body];
 }
 
-// A Yes/No question (question true) or an OK box; resolves true for Yes or OK.
-export function box(caption, text, question) {
+// A Yes/No question (question true) or an OK box; resolves true for Yes or OK. A long text
+// scrolls, shown from its end when endFirst is set (the newest lines of a history).
+export function box(caption, text, question, endFirst = false) {
     return new Promise((resolve) => {
         opened();
         boxes++;
@@ -72,6 +73,7 @@ export function box(caption, text, question) {
         document.addEventListener('keydown', keys, true);
         body.append(message, buttons);
         windows().appendChild(w);
+        if (endFirst) message.scrollTop = message.scrollHeight;
         first.focus();
     });
 }

@@ -74,8 +74,31 @@ export class SceneCanvas {
                 this.drawLabel(item.name, item.text, left, top);
             }
         }
+        if (this.reveal) this.drawReveal(this.reveal);
         this.painted++;
         if (complete && this.onComplete) this.onComplete();
+    }
+
+    // Outlines each spot with its hint above it.
+    drawReveal(spots) {
+        const c = this.context;
+        c.font = 'bold 12px "DejaVu Sans", sans-serif';
+        c.textBaseline = 'top';
+        for (const spot of spots) {
+            const [left, top, width, height] = spot.rect;
+            c.lineWidth = 2;
+            c.strokeStyle = '#000000';
+            c.strokeRect(left + 1, top + 1, width - 2, height - 2);
+            c.lineWidth = 1;
+            c.strokeStyle = '#ffd400';
+            c.strokeRect(left + 1.5, top + 1.5, width - 3, height - 3);
+            if (!spot.hint) continue;
+            const w = c.measureText(spot.hint).width + 6;
+            c.fillStyle = 'rgba(0, 0, 0, 0.75)';
+            c.fillRect(left + 2, top + 2, w, 16);
+            c.fillStyle = '#ffd400';
+            c.fillText(spot.hint, left + 5, top + 4);
+        }
     }
 
     drawLabel(name, text, left, top) {

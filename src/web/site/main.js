@@ -8,6 +8,7 @@ import { Layout } from './layout.js';
 import { SceneCanvas, preload } from './draw.js';
 import { Widgets, MenuBar } from './widgets.js';
 import { box, infoWindow, dialogOpen, clockHeld } from './dialogs.js';
+import { listenToKeys, menuKeys } from './keys.js';
 
 // The core loses nothing while the tab sleeps: at most this much time passes in one frame, so a
 // hidden tab pauses the game instead of running its cutscenes unseen.
@@ -73,6 +74,7 @@ function refresh() {
     if (changes === shownChanges) return;
     shownChanges = changes;
     const view = JSON.parse(read('kv_view'));
+    if (revealing) scene.reveal = JSON.parse(read('kv_reachable'));
     scene.draw(view);
     widgets.show(view);
     menuBar.show(view.menu);
@@ -103,9 +105,32 @@ const input = {
     listClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_click', ['number'], [index])); },
     listDoubleClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_double_click', ['number'], [index])); },
     menu: (name) => { if (!dialogOpen()) call('kv_menu', ['string'], [name], 'number'); },
+    panelClick: (stamp) => { if (!dialogOpen()) timed(stamp, call('kv_panel_click')); },
 };
 const widgets = new Widgets(stage, input);
-const menuBar = new MenuBar(document.getElementById('menubar'), input);
+const menuBar = new MenuBar(document.getElementById('menubar'), input, menuKeys);
+
+// Tab held: every spot a click would reach now, outlined with its hint, drawn from the core.
+let revealing = false;
+function showReveal() {
+    scene.reveal = revealing ? JSON.parse(read('kv_reachable')) : null;
+    if (scene.lastView) scene.draw(scene.lastView);
+}
+
+// The dialogue history in a box like the others: the clock holds while it is open.
+function showHistory() {
+    const lines = JSON.parse(read('kv_history'));
+    box('Historie rozhovorů', lines.length > 0 ? lines.join('\n') : 'Zatím nezazněl žádný rozhovor.', false, true);
+}
+
+listenToKeys({
+    blocked: () => dialogOpen() || menuBar.open !== null || ended,
+    advance: () => call('kv_story_advance'),
+    escape: () => call('kv_escape'),
+    reveal: (on) => { if (on !== revealing) { revealing = on; showReveal(); } },
+    history: showHistory,
+    shortcut: (name) => call('kv_shortcut', ['string'], [name], 'number'),
+});
 
 // Pointer input on the scene: mouse, pen and touch alike; a tap is a click.
 let moving = null;

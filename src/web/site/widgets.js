@@ -21,6 +21,7 @@ export class Widgets {
             if (entry && event.detail % 2 === 0) return;
             this.input.listClick(entry ? Number(entry.dataset.index) : -1, event.timeStamp);
         });
+        document.getElementById('panel').addEventListener('click', (event) => this.input.panelClick(event.timeStamp));
         this.list.addEventListener('dblclick', (event) => {
             const entry = event.target.closest('li');
             if (entry) this.input.listDoubleClick(Number(entry.dataset.index), event.timeStamp);
@@ -35,6 +36,7 @@ export class Widgets {
                 button = document.createElement('button');
                 button.className = 'gamebutton';
                 button.id = b.name;
+                button.tabIndex = -1;  // Space and Enter belong to the story, not to a focused button
                 button.addEventListener('click', (event) => this.input.button(b.name, event.timeStamp));
                 this.stage.insertBefore(button, this.list);
                 this.buttons.set(b.name, button);
@@ -42,6 +44,8 @@ export class Widgets {
             place(button, b.rect);
             button.textContent = b.text;
             button.disabled = !b.enabled;
+            // Spojit stays pressed while a combination is armed, as the model says.
+            button.classList.toggle('armed', b.name === 'btnSpojit' && view.combinationArmed);
             button.hidden = !b.visible;
         }
         const list = view.list;
@@ -67,9 +71,10 @@ export class Widgets {
 // The menu bar: three menus of the core's items; opening one tells the core (the settings menu
 // arms the sound switch that way), choosing an item clicks it in the core.
 export class MenuBar {
-    constructor(bar, input) {
+    constructor(bar, input, keys = []) {
         this.bar = bar;
         this.input = input;
+        this.keys = keys;
         this.items = [];
         this.shown = '';
         this.open = null;
@@ -122,6 +127,13 @@ export class MenuBar {
             row.className = 'item';
             row.id = item.name;
             row.textContent = item.caption;
+            const key = this.keys.find((k) => k.name === item.name);
+            if (key) {
+                const label = document.createElement('span');
+                label.className = 'key';
+                label.textContent = key.label;
+                row.appendChild(label);
+            }
             row.classList.toggle('disabled', !item.enabled);
             if (item.checked) {
                 const mark = document.createElement('span');
