@@ -98,24 +98,24 @@ function sized(e, [left, top, width, height]) {
 // core's texts. about.activate(width) and about.advance(ms) move the About window's slide-in.
 export function infoWindow(which, looks, about) {
     opened();
-    const spec = which === 0 ? looks.controls : looks.about;
-    const [w, body] = frame(spec.caption, 'info');
-    const [, , width, height] = spec.window;
+    const windowShape = which === 0 ? looks.controls : looks.about;
+    const [w, body] = frame(windowShape.caption, 'info');
+    const [, , width, height] = windowShape.window;
     Object.assign(w.style, { left: `${(1024 - width) / 2}px`, top: `${(768 - height) / 2}px`, width: `${width}px` });
     body.style.height = `${height - 22}px`;
     let stop = () => {};
     if (which === 0) {
-        body.appendChild(placedText(spec.heading));
+        body.appendChild(placedText(windowShape.heading));
         const panel = document.createElement('div');
         panel.className = 'raised';
-        sized(panel, spec.panel);
-        for (const line of spec.lines) panel.appendChild(placedText(line));
+        sized(panel, windowShape.panel);
+        for (const line of windowShape.lines) panel.appendChild(placedText(line));
         body.appendChild(panel);
     } else {
         const group = document.createElement('div');
         group.className = 'group';
-        sized(group, spec.groupBox);
-        const lines = spec.lines.map((line) => placedText(line));
+        sized(group, windowShape.groupBox);
+        const lines = windowShape.lines.map((line) => placedText(line));
         group.append(...lines);
         body.appendChild(group);
         const show = (parts) => {
@@ -136,7 +136,7 @@ export function infoWindow(which, looks, about) {
     const ok = document.createElement('button');
     ok.textContent = looks.ok;
     ok.id = which === 0 ? 'controlsOk' : 'aboutOk';
-    sized(ok, spec.okButton);
+    sized(ok, windowShape.okButton);
     body.appendChild(ok);
     const close = () => {
         stop();
@@ -150,18 +150,18 @@ export function infoWindow(which, looks, about) {
     ok.addEventListener('click', close);
     document.addEventListener('keydown', keys, true);
     windows().appendChild(w);
-    if (which === 0) widenToLines(w, body.querySelector('.raised'), ok, spec);
+    if (which === 0) widenToLines(w, body.querySelector('.raised'), ok, windowShape);
     ok.focus();
 }
 
 // The help lines were placed for a narrower face: where one runs past the panel, the panel and
 // the window grow to hold it, and the window stays centred.
-function widenToLines(w, panel, ok, spec) {
+function widenToLines(w, panel, ok, windowShape) {
     const right = Math.max(...[...panel.children].map((line) => line.offsetLeft + line.offsetWidth));
-    const extra = Math.max(0, Math.ceil(right + 10 - spec.panel[2]));
+    const extra = Math.max(0, Math.ceil(right + 10 - windowShape.panel[2]));
     if (extra === 0) return;
-    const width = spec.window[2] + extra;
-    panel.style.width = `${spec.panel[2] + extra}px`;
+    const width = windowShape.window[2] + extra;
+    panel.style.width = `${windowShape.panel[2] + extra}px`;
     Object.assign(w.style, { width: `${width}px`, left: `${(1024 - width) / 2}px` });
-    ok.style.left = `${spec.okButton[0] + extra / 2}px`;
+    ok.style.left = `${windowShape.okButton[0] + extra / 2}px`;
 }
