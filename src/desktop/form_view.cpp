@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace desktop {
 
 FormView::FormView(app::TfrmHlavni& form, const CursorTable& cursors, PictureStore* pictures, QWidget* parent)
@@ -99,6 +101,53 @@ void FormView::paintEvent(QPaintEvent* event) {
             paintPicture(painter, *component, pictures_[component.get()]);
     }
     if (held != nullptr && held->visible()) paintPicture(painter, *held, pictures_[held]);
+    if (revealing()) paintReveal(painter);
+}
+
+void FormView::setRevealHeld(bool held) {
+    if (held == revealHeld_) return;
+    const bool was = revealing();
+    revealHeld_ = held;
+    if (revealing() != was) update(scale_.widgetRect(app::kSceneRect));
+}
+
+void FormView::setRevealChosen(bool chosen) {
+    if (chosen == revealChosen_) return;
+    const bool was = revealing();
+    revealChosen_ = chosen;
+    if (revealing() != was) update(scale_.widgetRect(app::kSceneRect));
+}
+
+std::vector<const ui::Component*> FormView::revealedSpots() const {
+    if (!revealing()) return {};
+    return form_.reachableSpots();
+}
+
+void FormView::paintReveal(QPainter& painter) const {
+    const double px = scale_.factor();
+    const QColor dark(0, 0, 0, 200);
+    const QColor bright(255, 214, 0);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QFont font = gameFont(static_cast<int>(std::lround(13 * px)), true);
+    painter.setFont(font);
+    for (const ui::Component* spot : revealedSpots()) {
+        const QRectF r = scale_.logicalRect(spot->rect());
+        // A dark edge under a bright one shows on light and dark scenery alike.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(dark, 4 * px));
+        painter.drawRect(r.adjusted(2 * px, 2 * px, -2 * px, -2 * px));
+        painter.setPen(QPen(bright, 2 * px, Qt::DashLine));
+        painter.drawRect(r.adjusted(2 * px, 2 * px, -2 * px, -2 * px));
+        if (spot->hint().empty()) continue;
+        const QString hint = QString::fromStdString(spot->hint());
+        const QSizeF size = QFontMetricsF(font).size(0, hint) + QSizeF(8 * px, 4 * px);
+        const QRectF label(r.left() + 4 * px, r.top() + 4 * px, size.width(), size.height());
+        painter.fillRect(label, dark);
+        painter.setPen(bright);
+        painter.drawText(label, Qt::AlignCenter, hint);
+    }
+    painter.restore();
 }
 
 void FormView::paintPicture(QPainter& painter, const ui::Component& component, DecodedPicture& decoded) {
@@ -174,6 +223,13 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
     ui::Component* under = componentAt(point);
     ui::Component* pressed = pressed_;
     pressed_ = nullptr;
+    // A click on the shielded scene during a cutscene, caption or remark: the line is done.
+    if (under != nullptr && under == pressed && under == form_.imgClona && form_.canHurry()) {
+        form_.advance();
+        if (afterInput) afterInput();
+        showCursorAt(point);
+        return;
+    }
     if (under == nullptr || under != pressed || !under->onClick) return;
     form_.stack.click(point.x, point.y);
     if (afterInput) afterInput();

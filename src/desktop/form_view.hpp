@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace desktop {
 
@@ -39,6 +40,14 @@ public:
 
     // The decoded picture drawn for a component (null when it carries none).
     [[nodiscard]] QImage imageOf(const ui::Component& component) const;
+
+    // Every hotspot and map spot a click would reach is outlined with its hint while Tab is held
+    // or while the player chose so in the menu; the model is only read.
+    void setRevealHeld(bool held);
+    void setRevealChosen(bool chosen);
+    [[nodiscard]] bool revealing() const { return revealHeld_ || revealChosen_; }
+    // The spots outlined now (none while not revealing or while the shield is up).
+    [[nodiscard]] std::vector<const ui::Component*> revealedSpots() const;
 
     // Runs after every mouse event passed to the core.
     std::function<void()> afterInput;
@@ -63,6 +72,7 @@ private:
     void paintPicture(QPainter& painter, const ui::Component& component, DecodedPicture& decoded);
     void paintLabel(QPainter& painter, const ui::Component& label) const;
     const QPixmap& backdrop();
+    void paintReveal(QPainter& painter) const;
 
     app::TfrmHlavni& form_;
     const CursorTable& cursors_;
@@ -74,6 +84,8 @@ private:
     ui::Component* pressed_ = nullptr;
     std::optional<QPointF> pointer_;  // where the pointer last was over the view
     bool delivering_ = false;         // a mouse event is being passed to the core
+    bool revealHeld_ = false;
+    bool revealChosen_ = false;
 };
 
 }  // namespace desktop

@@ -16,6 +16,11 @@ Game::Game(std::unique_ptr<QSettings> settings) : settings_(std::move(settings))
     platform.setInfoWindows(&controls, &about);
     platform.beforeBox = [this] { mainWindow.refresh(); };
     clock.afterTick = [this] { mainWindow.refresh(); };
+    mainWindow.runAsBox = [this](const std::function<void()>& box) {
+        ClockHold hold(clock);
+        mainWindow.refresh();
+        box();
+    };
     mainWindow.afterViewChange = [this] { rememberView(); };
     mainWindow.afterMenuInput = [this] { rememberGameSettings(); };
     positions.afterChoice = [this] {

@@ -3,7 +3,10 @@
 #include "app/component_table.hpp"
 #include "desktop/frame_theme.hpp"
 #include "desktop/held_view.hpp"
+#include "desktop/history_box.hpp"
 #include "desktop/letterbox_area.hpp"
+#include "desktop/pace_input.hpp"
+#include "desktop/pace_menu.hpp"
 #include "desktop/view_menu.hpp"
 #include "inventory/combine_step.hpp"
 
@@ -58,6 +61,13 @@ MainWindow::MainWindow(app::TfrmHlavni& form, const CursorTable& cursors, Pictur
     viewMenu_ = std::make_unique<ViewMenu>(*menuBar());
     viewMenu_->onChange = [this](const ViewOptions& options) { playerChangedView(options); };
     viewMenu_->show(options_);
+    paceMenu_ = std::make_unique<PaceMenu>(*menuBar());
+    connect(&paceMenu_->history(), &QAction::triggered, this, [this] { showDialogueHistory(); });
+    connect(&paceMenu_->reveal(), &QAction::toggled, this, [this](bool on) { view_->setRevealChosen(on); });
+    pace_ = std::make_unique<PaceInput>(*this, *view_, form_);
+    pace_->advanceOnClick(*panel_);
+    pace_->advanceOnClick(*line_);
+    pace_->afterInput = [this] { refresh(); };
 
     // The smallest window still shows the whole layout at a readable size.
     area_->setMinimumSize(LayoutScale(kMinimumFactor, 1.0).logicalSize());
@@ -84,6 +94,17 @@ QPushButton& MainWindow::buttonOf(const ui::Component& button) {
     if (&button == &form_.btnZpet) return *btnZpet_;
     if (&button == &form_.btnPruzkum) return *btnPruzkum_;
     return *btnSpojit_;
+}
+
+void MainWindow::showDialogueHistory() {
+    const auto box = [this] {
+        HistoryBox history(form_.dialogueHistory(), this);
+        history.exec();
+    };
+    if (runAsBox)
+        runAsBox(box);
+    else
+        box();
 }
 
 void MainWindow::setViewOptions(const ViewOptions& options) {

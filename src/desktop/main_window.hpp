@@ -28,6 +28,8 @@ namespace desktop {
 inline constexpr const char* kMainWindowCaption = "Kvelnor ";  // the title and one space
 
 class LetterboxArea;
+class PaceInput;
+class PaceMenu;
 class ViewMenu;
 
 class MainWindow final : public QMainWindow {
@@ -57,6 +59,12 @@ public:
     [[nodiscard]] QPushButton& buttonOf(const ui::Component& button);
     [[nodiscard]] MenuBridge& menu() { return *menu_; }
     [[nodiscard]] ViewMenu& viewMenu() { return *viewMenu_; }
+    [[nodiscard]] PaceMenu& paceMenu() { return *paceMenu_; }
+
+    // Shows the box "Historie rozhovorů" until the player closes it.
+    void showDialogueHistory();
+    // Runs a box: the game's clock is held around it (without, the box simply runs).
+    std::function<void(const std::function<void()>& box)> runAsBox;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -88,6 +96,8 @@ private:
     QPushButton* btnSpojit_ = nullptr;
     std::unique_ptr<MenuBridge> menu_;
     std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<PaceMenu> paceMenu_;
+    std::unique_ptr<PaceInput> pace_;
     std::uint64_t shownChange_ = ~std::uint64_t{0};
     std::optional<std::string> shownHeld_;  // the held flags are state, not components: compared apart
     bool placed_ = false;  // laid out at a scale once

@@ -23,6 +23,8 @@ constexpr std::array kMenuKeys = {
     MenuKeys{.name = kFullScreenName, .mnemonic = 'c', .keys = "F11; Alt+Return; Alt+Enter"},
     MenuKeys{.name = kSharpPixelsName, .mnemonic = 'o', .keys = "Ctrl+P"},
     MenuKeys{.name = kLargerTextName, .mnemonic = 'v', .keys = "Ctrl+T"},
+    MenuKeys{.name = kHistoryName, .mnemonic = 'h', .keys = "Ctrl+H"},
+    MenuKeys{.name = kRevealName, .mnemonic = 'u', .keys = "Ctrl+U"},
     MenuKeys{.name = "mmInformace", .mnemonic = 'i', .keys = ""},
     MenuKeys{.name = "mmOvladani", .mnemonic = 'o', .keys = "F1"},
     MenuKeys{.name = "mmOprogramu", .mnemonic = 'p', .keys = "Shift+F1"},

@@ -17,6 +17,8 @@ inline constexpr const char* kViewMenuName = "mmZobrazeni";
 inline constexpr const char* kFullScreenName = "mmCelaObrazovka";
 inline constexpr const char* kSharpPixelsName = "mmOstrePixely";
 inline constexpr const char* kLargerTextName = "mmVetsiPismo";
+inline constexpr const char* kHistoryName = "mmHistorie";
+inline constexpr const char* kRevealName = "mmAktivniMista";
 
 struct MenuKeys {
     const char* name;

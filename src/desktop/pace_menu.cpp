@@ -1,0 +1,21 @@
+#include "desktop/pace_menu.hpp"
+
+#include "desktop/menu_keys.hpp"
+#include "desktop/view_menu.hpp"
+
+#include <QMenu>
+
+namespace desktop {
+
+PaceMenu::PaceMenu(QMenuBar& bar) {
+    QMenu& menu = viewMenuOf(bar);
+    menu.addSeparator();
+    QString taken = takenMnemonics(menu.actions());
+    history_ = menu.addAction(QString());
+    dressAction(*history_, kHistoryName, QString::fromUtf8(kHistoryItemCaption), taken);
+    reveal_ = menu.addAction(QString());
+    dressAction(*reveal_, kRevealName, QString::fromUtf8(kRevealItemCaption), taken);
+    reveal_->setCheckable(true);
+}
+
+}  // namespace desktop
