@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core clang libclang-rt-14-dev
-  qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins dpkg-dev file)
+  qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins dpkg-dev file gettext)
 # (the window system plugins; Qt's own Czech texts; WebP for the browser's pictures; dpkg-shlibdeps and
-# file for the Debian package)
+# file for the Debian package; msgfmt, which compiles the translation catalogues)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

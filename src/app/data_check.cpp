@@ -4,6 +4,7 @@
 
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
+#include "app/messages.hpp"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,28 +13,28 @@ namespace app {
 
 namespace {
 
-// "1 soubor", "2 soubory", "5 souborů": the Czech noun after a count.
-std::string fileCount(std::size_t n) {
-    const char* noun = n == 1 ? "soubor" : n <= 4 ? "soubory" : "souborů";
-    return std::to_string(n) + " " + noun;
+// "1 soubor", "2 soubory", "5 souborů": the noun after a count, by the Czech forms.
+std::string fileCount(std::size_t n, const ui::Catalogue& tr) {
+    const char* noun = n == 1 ? message::kFilesOne : n <= 4 ? message::kFilesFew : message::kFilesMany;
+    return ui::fill(tr.translate(noun), std::to_string(n));
 }
 
-std::string listed(const std::vector<std::string>& names) {
+std::string listed(const std::vector<std::string>& names, const ui::Catalogue& tr) {
     std::string text;
     const std::size_t shown = std::min(names.size(), kListedDataFiles);
     for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : ", ") + names[i];
-    if (names.size() > shown) text += " a ještě " + fileCount(names.size() - shown);
+    if (names.size() > shown) text += " " + ui::fill(tr.translate(message::kDataMore), fileCount(names.size() - shown, tr));
     return text + ".";
 }
 
 }  // namespace
 
 std::string dataFilesMessage(const std::string& folder, const std::vector<std::string>& missing,
-                             const std::vector<std::string>& unreadable) {
-    std::string text = "Hra hledala své obrázky a zvuky ve složce\n" + folder + "\n";
-    if (!missing.empty()) text += "\nChybí: " + listed(missing);
-    if (!unreadable.empty()) text += "\nNelze přečíst: " + listed(unreadable);
-    return text + "\n\nHra poběží dál bez nich.";
+                             const std::vector<std::string>& unreadable, const ui::Catalogue& tr) {
+    std::string text = tr.translate(message::kDataFolder) + "\n" + folder + "\n";
+    if (!missing.empty()) text += "\n" + ui::fill(tr.translate(message::kDataMissing), listed(missing, tr));
+    if (!unreadable.empty()) text += "\n" + ui::fill(tr.translate(message::kDataUnreadable), listed(unreadable, tr));
+    return text + "\n\n" + tr.translate(message::kDataGoesOn);
 }
 
 void TfrmHlavni::checkDataFiles() {
@@ -53,7 +54,7 @@ void TfrmHlavni::checkDataFiles() {
     if (missing.empty() && unreadable.empty()) return;
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
-    platform.inform(dataFilesMessage(ec ? folder.string() : absolute.lexically_normal().string(), missing, unreadable));
+    platform.inform(dataFilesMessage(ec ? folder.string() : absolute.lexically_normal().string(), missing, unreadable, catalogue_));
 }
 
 }  // namespace app

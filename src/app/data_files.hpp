@@ -140,6 +140,9 @@ inline constexpr const char* zapisnik = "data/zapisnik.wav";
 
 namespace app {
 
+// The compiled translation catalogues, one CODE.mo for each language besides Czech.
+inline constexpr const char* kCatalogueDirectory = "data/lang";
+
 // Every file above: what the start-up check looks at, the data generator writes and its test checks.
 inline constexpr std::array<std::string_view, 127> kAllDataFiles = {
     pic::bankomat1,

@@ -2,6 +2,8 @@
 #include "app/main_form.hpp"
 
 #include "app/component_table.hpp"
+#include "app/form_texts.hpp"
+#include "app/messages.hpp"
 #include "inventory/item_names.hpp"
 #include "story/script.hpp"
 
@@ -77,9 +79,10 @@ TfrmHlavni::TfrmHlavni(ui::Clock& clk, ui::Platform& plat)
     buildComponents();
     buildMenu();
     wireHandlers();
-    btnZpet.setText("Zpět");
-    btnPruzkum.setText("Průzkum");
-    btnSpojit.setText("Spojit");
+    btnZpet.setText(kZpetCaption);
+    btnPruzkum.setText(kPruzkumCaption);
+    btnSpojit.setText(kSpojitCaption);
+    lbPredmety.setCatalogue(catalogue_);
 }
 
 TfrmHlavni::~TfrmHlavni() = default;
@@ -102,21 +105,33 @@ void TfrmHlavni::buildComponents() {
 }
 
 void TfrmHlavni::buildMenu() {
-    mmHra = &mm.add("mmHra", "Hra");
-    mmNova = &mm.add("mmNova", "Nová", mmHra);
-    mmNahrat = &mm.add("mmNahrat", "Nahrát", mmHra);
-    mmKonec = &mm.add("mmKonec", "Konec", mmHra);
-    mmNastaveni = &mm.add("mmNastaveni", "Nastavení");
-    mmRychlost = &mm.add("mmRychlost", "Rychlost animací", mmNastaveni);
-    mmVysoka = &mm.add("mmVysoka", "Vysoká", mmRychlost);
-    mmStredni = &mm.add("mmStredni", "Střední", mmRychlost);
-    mmNizka = &mm.add("mmNizka", "Nízká", mmRychlost);
-    mmZvuky = &mm.add("mmZvuky", "Zvuky", mmNastaveni);
-    mmInformace = &mm.add("mmInformace", "Informace");
-    mmOvladani = &mm.add("mmOvladani", "Ovládání", mmInformace);
-    mmOprogramu = &mm.add("mmOprogramu", "O programu", mmInformace);
+    for (const MenuRow& row : kMenuRows) mm.add(row.name, row.caption, row.parent != nullptr ? mm.find(row.parent) : nullptr);
+    const auto item = [this](const char* name) { return mm.find(name); };
+    mmHra = item("mmHra");
+    mmNova = item("mmNova");
+    mmNahrat = item("mmNahrat");
+    mmKonec = item("mmKonec");
+    mmNastaveni = item("mmNastaveni");
+    mmRychlost = item("mmRychlost");
+    mmVysoka = item("mmVysoka");
+    mmStredni = item("mmStredni");
+    mmNizka = item("mmNizka");
+    mmZvuky = item("mmZvuky");
+    mmInformace = item("mmInformace");
+    mmOvladani = item("mmOvladani");
+    mmOprogramu = item("mmOprogramu");
     mmStredni->setChecked(true);
     mmZvuky->setChecked(true);
+}
+
+void TfrmHlavni::setCatalogue(ui::Catalogue catalogue) {
+    catalogue_ = std::move(catalogue);
+    for (const auto& c : stack.all()) c->retranslate(catalogue_);
+    for (ui::Component* c : {&lblText, &btnZpet, &btnPruzkum, &btnSpojit}) c->retranslate(catalogue_);
+    for (const auto& menuItem : mm.all()) menuItem->retranslate(catalogue_);
+    lbPredmety.setCatalogue(catalogue_);
+    // The caption being typed is typed again, as far as it had got, in the new language.
+    retypeLocationCaption();
 }
 
 void TfrmHlavni::wireHandlers() {
@@ -158,7 +173,7 @@ void TfrmHlavni::loadPicture(ui::Component& target, const std::string& path) {
     target.setPicturePath(path);
     if (platform.loadPicture(path)) return;
     // Each missing file is named once; the state the handler changed stays as it is.
-    if (reportedMissing_.insert(path).second) platform.inform("Nelze načíst obrázek: " + path);
+    if (reportedMissing_.insert(path).second) platform.inform(ui::fill(tr(message::kCannotLoadPicture), path));
 }
 
 void TfrmHlavni::playSound(const std::string& path) {
@@ -177,7 +192,7 @@ void TfrmHlavni::playFile(const std::string& path) {
         return;
     }
     if (platform.playSound(path)) return;
-    if (reportedMissing_.insert(path).second) platform.inform("Nelze přehrát zvuk: " + path);
+    if (reportedMissing_.insert(path).second) platform.inform(ui::fill(tr(message::kCannotPlaySound), path));
 }
 
 bool TfrmHlavni::sequenceRunning() const {

@@ -4,6 +4,7 @@
 
 #include "app/game_state.hpp"
 #include "app/story_names.hpp"
+#include "ui/catalogue.hpp"
 #include "ui/component.hpp"
 #include "ui/component_stack.hpp"
 #include "ui/menu.hpp"
@@ -42,6 +43,11 @@ enum class HeldPictureSet { Starting, Checkpoint };
 
 // The two typed location captions: the square on arrival, the pub on the second morning.
 enum class LocationCaption { Square, Pub };
+
+// The lines of both location captions, each once, as Czech source texts.
+std::vector<std::string> locationCaptionTexts();
+// How many characters of a caption are typed in the catalogue's language (one a step).
+int typedCaptionLength(LocationCaption caption, const ui::Catalogue& catalogue);
 
 class TfrmHlavni {
 public:
@@ -139,6 +145,8 @@ public:
     void startDeathCountdown();
     // True while TimerX runs a caption that is not yet typed out.
     [[nodiscard]] bool captionBeingTyped() const;
+    // Shows the location caption as far as sequenceStep has typed it, in the chosen language.
+    void retypeLocationCaption();
 
     // --- inventory (src/inventory)
     void appendInventoryEntry(const std::string& caption);
@@ -222,9 +230,11 @@ public:
     // by name and the handler carries on.
     void loadPicture(ui::Component& target, const std::string& path);
     void showPicture(const std::string& path) { loadPicture(*imgHlavni, path); }
-    // Sets the text panel's line; a new line that is not empty goes into the dialogue history.
+    // Shows a dialogue line (Czech, as the script writes it) in the chosen language; a new line
+    // that is not empty goes into the dialogue history.
     void setLine(const std::string& text);
-    // Every line shown since the last "Nová" or "Nahrát", oldest first.
+    // Every line shown since the last "Nová" or "Nahrát", oldest first, as Czech source texts
+    // (tr() shows them in the chosen language).
     [[nodiscard]] const std::deque<std::string>& dialogueHistory() const { return history_; }
     void clearDialogueHistory() { history_.clear(); }
     // A loaded position brings the lines its game had shown.
@@ -232,6 +242,12 @@ public:
     // The hotspots and map spots a click would reach now, in stacking order: visible, enabled,
     // not wholly covered by a higher component, and none while the shield is up.
     [[nodiscard]] std::vector<const ui::Component*> reachableSpots() const;
+    // The language the player reads: every text on screen changes at once, the line being
+    // shown and the caption being typed included.
+    void setCatalogue(ui::Catalogue catalogue);
+    [[nodiscard]] const ui::Catalogue& catalogue() const { return catalogue_; }
+    // A Czech text in the chosen language.
+    [[nodiscard]] const std::string& tr(const std::string& source) const { return catalogue_.translate(source); }
     // Plays a sound only while sounds are on.
     void playSound(const std::string& path);
     // Plays a sound once: only while sounds are on and the guard is 0, then sets the guard.
@@ -312,6 +328,7 @@ private:
     void hurry(const std::function<bool()>& done);
     [[nodiscard]] bool closeUpOrMapShown() const;
 
+    ui::Catalogue catalogue_;
     const story::Script* script_;
     std::set<std::string> reportedMissing_;
     std::deque<std::string> history_;

@@ -1,6 +1,7 @@
 // The game menu: new game, quit, the three speeds, the sound switch and the information windows.
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
+#include "app/messages.hpp"
 
 namespace app {
 
@@ -10,7 +11,7 @@ void TfrmHlavni::mmNovaClick() {
         return;
     }
     if (state.storyTick < 0) return;
-    if (!platform.ask("Dotaz", "Opravdu chcete začít novou hru?")) return;
+    if (!platform.ask(tr(message::kQuestionCaption), tr(message::kAskNewGame))) return;
 
     // The sound setting is not progress: it survives a new game.
     GameState fresh;
@@ -45,7 +46,7 @@ void TfrmHlavni::mmKonecClick() {
 
 bool TfrmHlavni::confirmQuit() {
     if (quitConfirmed_) return true;
-    if (!platform.ask("Konec", "Opravdu chcete skončit?")) return false;
+    if (!platform.ask(tr(message::kQuitCaption), tr(message::kAskQuit))) return false;
     // The game in progress is kept in the automatic slot; should that fail, the player decides.
     if (const std::string problem = autosave(); !problem.empty())
         if (!platform.ask("Konec", problem + "\nPřesto skončit?")) return false;

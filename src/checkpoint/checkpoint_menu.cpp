@@ -11,20 +11,20 @@ void TfrmHlavni::readCheckpointFile() {
     checkpoint::removeStaleSlotTemporaries(checkpointPath);
     const checkpoint::ReadResult read = checkpoint::readFile(checkpointPath);
     if (!read.opened) {
-        platform.inform(checkpoint::kCannotOpen);
+        platform.inform(tr(checkpoint::kCannotOpen));
         return;
     }
-    if (read.closeFailed) platform.inform(checkpoint::kCannotClose);
+    if (read.closeFailed) platform.inform(tr(checkpoint::kCannotClose));
     if (read.holdsOne) mmNahrat->setEnabled(true);
 }
 
 void TfrmHlavni::writeCheckpointFile() {
     switch (checkpoint::writeFile(checkpointPath)) {
         case checkpoint::WriteResult::OpenFailed:
-            platform.inform(checkpoint::kCannotOpen);
+            platform.inform(tr(checkpoint::kCannotOpen));
             break;
         case checkpoint::WriteResult::CloseFailed:
-            platform.inform(checkpoint::kCannotClose);
+            platform.inform(tr(checkpoint::kCannotClose));
             break;
         case checkpoint::WriteResult::Written:
             break;

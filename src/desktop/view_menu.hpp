@@ -2,7 +2,9 @@
 // key table. It belongs to the window, not to the game: the game's own menu is the model's.
 #pragma once
 
+#include "desktop/desktop_texts.hpp"
 #include "desktop/view_options.hpp"
+#include "ui/catalogue.hpp"
 
 #include <QAction>
 #include <QMenu>
@@ -11,11 +13,6 @@
 #include <functional>
 
 namespace desktop {
-
-inline constexpr const char* kViewMenuCaption = "Zobrazení";
-inline constexpr const char* kFullScreenCaption = "Celá obrazovka";
-inline constexpr const char* kSharpPixelsCaption = "Ostré pixely";
-inline constexpr const char* kLargerTextCaption = "Větší písmo";
 
 class ViewMenu {
 public:
@@ -26,6 +23,8 @@ public:
 
     // Shows the choices as checked or not.
     void show(const ViewOptions& options);
+    // Shows the captions in the catalogue's language.
+    void retranslate(const ui::Catalogue& catalogue);
 
     // Runs with the choices as the player changed them.
     std::function<void(const ViewOptions&)> onChange;

@@ -1,5 +1,7 @@
 #include "script/action.hpp"
 
+#include <algorithm>
+
 #include <charconv>
 #include <vector>
 
@@ -130,6 +132,13 @@ ParseResult parseAction(std::string_view line) {
             return ok(a);
         }
         return fail(verb + " takes a slot: 1 to 8 or auto");
+    }
+    if (verb == "language") {
+        const auto letters = [](const std::string& code) {
+            return !code.empty() && code.size() <= 8 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        };
+        if (w.size() == 2 && letters(w[1])) return ok({.kind = ActionKind::Language, .word = w[1]});
+        return fail("language takes a language code: cs, en");
     }
     return fail("unknown action '" + verb + "'");
 }

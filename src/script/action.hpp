@@ -14,12 +14,13 @@ constexpr std::int64_t kMaxWaitMs = 24LL * 60 * 60 * 1000;
 enum class ActionKind {
     New, Continue, Quit, Answer, Speed, Settings, Sound, Controls, About,
     Move, ClickAt, ClickName, Select, DoubleClick, Button, Wait, Settle, Dump, Advance, Skip, Save, Load,
+    Language,
 };
 
 struct Action {
     ActionKind kind = ActionKind::Dump;
     bool yes = true;                  // answer
-    std::string word;                 // speed: high / medium / low; button and component names
+    std::string word;                 // speed: high / medium / low; button and component names; language code
     int x = 0;                        // move, click
     int y = 0;
     std::int64_t ms = 0;              // wait

@@ -1,5 +1,6 @@
 // kvelnor-script [--check] [FILE]: plays the game headlessly from a list of actions.
 #include "script/runner.hpp"
+#include "script/template_catalogue.hpp"
 
 #include <filesystem>
 #include <fstream>
@@ -15,10 +16,19 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--check") {
             options.check = true;
+        } else if (arg == "--language" && i + 1 < argc) {
+            options.language = argv[++i];
+        } else if (arg == "--pot") {
+            script::writeTemplateCatalogue(std::cout);
+            return 0;
         } else if (arg == "--help" || arg == "-h") {
-            std::cout << "usage: kvelnor-script [--check] [FILE]\n"
+            std::cout << "usage: kvelnor-script [--check] [--language CODE] [FILE]\n"
+                         "       kvelnor-script --pot\n"
                          "Reads one action per line from FILE or standard input and prints one JSON\n"
-                         "object per dump. With --check, verifies the \"#> path value\" lines instead.\n";
+                         "object per dump. With --check, verifies the \"#> path value\" lines instead\n"
+                         "(their Czech texts read in the chosen language). --language shows the game in\n"
+                         "the language of data/lang/CODE.mo (cs, the default, needs none). --pot prints\n"
+                         "the template of a translation catalogue: every text the game can show.\n";
             return 0;
         } else if (file.empty()) {
             file = arg;

@@ -1,5 +1,6 @@
 #include "script/runner.hpp"
 
+#include "app/data_files.hpp"
 #include "inventory/item_catalogue.hpp"
 #include "script/action.hpp"
 #include "script/session.hpp"
@@ -83,14 +84,14 @@ bool parseValue(const std::string& text, Json& value, std::string& error) {
 // The caption of the item in the hand, or null when the hand is empty. The dump's heldFlags
 // array starts at flag 1, so checks by caption cannot miscount; two flags at once (which the
 // game never sets) give a list, so such a state can never pass for one item.
-Json heldItem(const Json& dump) {
+Json heldItem(const Json& dump, const ui::Catalogue& catalogue) {
     const Json& flags = dump["state"]["heldFlags"];
     Json captions = Json::array();
     for (std::size_t i = 0; i < flags.size(); ++i) {
         if (flags[i].get<int>() == 0) continue;
         const int flag = static_cast<int>(i) + 1;
         const inventory::CatalogueItem* item = inventory::itemByHeldFlag(flag);
-        captions.push_back(item != nullptr ? item->caption : "heldFlags[" + std::to_string(flag) + "]");
+        captions.push_back(item != nullptr ? catalogue.translate(item->caption) : "heldFlags[" + std::to_string(flag) + "]");
     }
     if (captions.empty()) return nullptr;
     if (captions.size() == 1) return captions[0];
@@ -100,9 +101,9 @@ Json heldItem(const Json& dump) {
 // The value at a dotted path ("components.imgCur5.enabled", "state.heldFlags.0"); the
 // pseudo path "@hotspots" lists the enabled hotspots and map spots in stacking order, and
 // "@held" names the item in the hand.
-const Json* lookup(const Json& dump, const std::string& path, Json& scratch) {
+const Json* lookup(const Json& dump, const std::string& path, Json& scratch, const ui::Catalogue& catalogue) {
     if (path == "@held") {
-        scratch = heldItem(dump);
+        scratch = heldItem(dump, catalogue);
         return &scratch;
     }
     if (path == "@hotspots") {
@@ -133,6 +134,16 @@ const Json* lookup(const Json& dump, const std::string& path, Json& scratch) {
         }
     }
     return node;
+}
+
+// An expected value written in Czech, as the player reads it in the catalogue's language: every
+// string that is a Czech source text is translated, so one scenario checks every language.
+void translateStrings(Json& value, const ui::Catalogue& catalogue) {
+    if (value.is_string()) {
+        value = catalogue.translate(value.get<std::string>());
+    } else if (value.is_structured()) {
+        for (Json& element : value) translateStrings(element, catalogue);
+    }
 }
 
 bool prepare(const std::string& directive, std::string& error) {
@@ -211,8 +222,17 @@ private:
 
     bool action(const Action& a) {
         // The game starts with the first action, after the preparations.
-        if (!session_) session_ = std::make_unique<Session>();
+        if (!session_) {
+            std::string error;
+            std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(options_.language, error, app::kCatalogueDirectory);
+            if (!catalogue) return malformed(error);
+            session_ = std::make_unique<Session>(std::move(*catalogue));
+        }
         Session& s = *session_;
+        if (a.kind == ActionKind::Language) {
+            std::string error;
+            return s.setLanguage(a.word, error) || malformed(error);
+        }
         if (a.kind == ActionKind::ClickName && s.form->stack.find(a.word) == nullptr)
             return malformed("no component named '" + a.word + "' in the picture stack");
         if (a.kind == ActionKind::Answer && s.platform.answers.size() >= kMaxQueuedAnswers)
@@ -241,8 +261,11 @@ private:
         std::string error;
         if (!parseValue(expectedText, expected, error)) return malformed("expected " + error + ": " + quoted(text));
         ++checks_;
+        static const ui::Catalogue kCzech;
+        const ui::Catalogue& catalogue = session_ ? session_->form->catalogue() : kCzech;
+        translateStrings(expected, catalogue);
         Json scratch;
-        const Json* actual = dumped_ ? lookup(last_, path, scratch) : nullptr;
+        const Json* actual = dumped_ ? lookup(last_, path, scratch, catalogue) : nullptr;
         if (actual == nullptr || *actual != expected) {
             ++failures_;
             err_ << options_.name << ":" << number_ << ": " << path << ": expected " << expected.dump() << ", got "

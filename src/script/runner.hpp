@@ -23,6 +23,7 @@ constexpr std::size_t kMaxUnreported = 1000;
 struct RunOptions {
     bool check = false;        // verify "#> path value" lines, print a summary instead of dumps
     std::string name = "-";    // the file's name, for messages
+    std::string language = "cs";  // the language the game is shown in from the start
 };
 
 // Lines "#! data.dat VALUE" before the first action prepare the working directory before the

@@ -1,10 +1,14 @@
 #include "script/session.hpp"
 
+#include "app/data_files.hpp"
 #include "app/settle.hpp"
 
 namespace script {
 
-Session::Session() : form(std::make_unique<app::TfrmHlavni>(clock, platform)) { form->FormCreate(); }
+Session::Session(ui::Catalogue catalogue) : form(std::make_unique<app::TfrmHlavni>(clock, platform)) {
+    form->setCatalogue(std::move(catalogue));
+    form->FormCreate();
+}
 
 bool Session::clickComponent(const std::string& name) {
     const ui::Component* target = form->stack.find(name);
@@ -16,12 +20,19 @@ bool Session::clickComponent(const std::string& name) {
 
 void Session::settle() { app::settle(*form, clock); }
 
+bool Session::setLanguage(const std::string& language, std::string& error) {
+    std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(language, error, app::kCatalogueDirectory);
+    if (!catalogue) return false;
+    form->setCatalogue(std::move(*catalogue));
+    return true;
+}
+
 std::optional<int> Session::entry(const Action& action) const {
     const ui::SortedList& list = form->lbPredmety;
     if (action.position) return action.position;
     if (action.caption) {
         for (int p = 0; p < list.count(); ++p)
-            if (list.caption(p) == *action.caption) return p;
+            if (list.caption(p) == *action.caption || list.shownCaption(p) == *action.caption) return p;
         return -1;  // no such entry: nothing happens
     }
     return std::nullopt;
@@ -67,6 +78,12 @@ void Session::execute(const Action& a) {
         case ActionKind::Dump: break;  // printed by the caller
         case ActionKind::Save: f.savePosition(a.slot); break;
         case ActionKind::Load: f.loadPosition(a.slot); break;
+        case ActionKind::Language: {
+            // kvelnor-script checks the catalogue first and stops on a missing one; a replay goes on in the language it has.
+            std::string error;
+            setLanguage(a.word, error);
+            break;
+        }
     }
 }
 

@@ -13,8 +13,9 @@ namespace script {
 
 class Session {
 public:
-    // Starts the game as the program does: the window is built and FormCreate runs.
-    Session();
+    // Starts the game as the program does: the window is built and FormCreate runs, already in
+    // the catalogue's language.
+    explicit Session(ui::Catalogue catalogue = ui::Catalogue());
 
     void execute(const Action& action);
 
@@ -22,6 +23,8 @@ public:
     bool clickComponent(const std::string& name);
     // Lets the clock run until the player has control (app::settle).
     void settle();
+    // Shows the game in a language from now on; false with a message when it has no catalogue.
+    bool setLanguage(const std::string& language, std::string& error);
 
     ui::VirtualClock clock;
     ui::RecordingPlatform platform{true};

@@ -64,7 +64,7 @@ Json dumpState(Session& s) {
                                     {"left", list.rect().left}, {"top", list.rect().top}};
     j["components"] = components;
 
-    j["inventory"] = list.captions();
+    j["inventory"] = list.shownCaptions();
     if (auto sel = list.selected())
         j["selected"] = *sel;
     else
@@ -79,7 +79,9 @@ Json dumpState(Session& s) {
     j["sounds"] = since(s.platform.sounds, s.soundsReported);
     j["messages"] = since(s.platform.messages, s.messagesReported);
     j["quit"] = s.platform.quitRequested;
-    j["history"] = f.dialogueHistory();
+    Json history = Json::array();
+    for (const std::string& line : f.dialogueHistory()) history.push_back(f.tr(line));
+    j["history"] = history;
     Json reachable = Json::array();
     for (const ui::Component* c : f.reachableSpots()) reachable.push_back(c->name());
     j["reachable"] = reachable;

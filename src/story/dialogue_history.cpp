@@ -10,11 +10,11 @@ constexpr std::size_t kHistoryLimit = 5000;
 
 void TfrmHlavni::setLine(const std::string& text) {
     // A line set again on each tick of its range was shown once.
-    if (!text.empty() && text != lblText.text()) {
+    if (!text.empty() && text != lblText.sourceText()) {
         history_.push_back(text);
         if (history_.size() > kHistoryLimit) history_.pop_front();
     }
-    lblText.setText(text);
+    lblText.setText(text, catalogue_);
 }
 
 }  // namespace app

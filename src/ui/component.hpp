@@ -1,6 +1,7 @@
 // One component of a window: a picture, hotspot, label, button or the shield, with its look and handlers.
 #pragma once
 
+#include "ui/catalogue.hpp"
 #include "ui/rect.hpp"
 
 #include <cstdint>
@@ -35,8 +36,27 @@ public:
 
     void setEnabled(bool on) { change(enabled_, on); }
     void setVisible(bool on) { change(visible_, on); }
-    void setText(const std::string& text) { change(text_, text); }
-    void setHint(const std::string& hint) { change(hint_, hint); }
+    // A text shown as it stands (digits, a typed caption).
+    void setText(const std::string& text) {
+        source_ = text;
+        change(text_, text);
+    }
+    // A Czech source text, shown in the catalogue's language.
+    void setText(const std::string& source, const Catalogue& catalogue) {
+        source_ = source;
+        change(text_, catalogue.translate(source));
+    }
+    void setHint(const std::string& source, const Catalogue& catalogue = Catalogue()) {
+        hintSource_ = source;
+        change(hint_, catalogue.translate(source));
+    }
+    // The text and hint again in another language.
+    void retranslate(const Catalogue& catalogue) {
+        change(text_, catalogue.translate(source_));
+        change(hint_, catalogue.translate(hintSource_));
+    }
+    // The text as the game wrote it, before translation.
+    [[nodiscard]] const std::string& sourceText() const { return source_; }
     void setCursor(int cursor) { change(cursor_, cursor); }
     void setLeft(int left) { change(rect_.left, left); }
     void setTop(int top) { change(rect_.top, top); }
@@ -68,7 +88,9 @@ private:
     bool visible_ = true;
     std::string picture_;
     std::string text_;
+    std::string source_;
     std::string hint_;
+    std::string hintSource_;
     int cursor_ = 0;
     std::uint64_t pictureLoads_ = 0;
 };

@@ -16,6 +16,13 @@ void MenuItem::setChecked(bool on) {
     if (on && radioGroup_ != 0 && onChecked) onChecked(*this);
 }
 
+void MenuItem::retranslate(const Catalogue& catalogue) {
+    const std::string& shown = catalogue.translate(source_);
+    if (caption_ == shown) return;
+    caption_ = shown;
+    changes_->bump();
+}
+
 MenuItem& Menu::add(const std::string& name, const std::string& caption, MenuItem* parent) {
     items_.push_back(std::make_unique<MenuItem>(name, caption, parent, changes_));
     MenuItem& item = *items_.back();

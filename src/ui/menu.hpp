@@ -1,6 +1,7 @@
 // Menu items of the window model: caption, enabled, checked, radio groups and a click handler.
 #pragma once
 
+#include "ui/catalogue.hpp"
 #include "ui/component.hpp"
 
 #include <functional>
@@ -13,10 +14,14 @@ namespace ui {
 class MenuItem {
 public:
     MenuItem(std::string name, std::string caption, MenuItem* parent, ChangeCounter& changes)
-        : name_(std::move(name)), caption_(std::move(caption)), parent_(parent), changes_(&changes) {}
+        : name_(std::move(name)), caption_(caption), source_(std::move(caption)), parent_(parent), changes_(&changes) {}
 
     [[nodiscard]] const std::string& name() const { return name_; }
+    // The caption shown, in the chosen language.
     [[nodiscard]] const std::string& caption() const { return caption_; }
+    // The caption as the game wrote it, before translation.
+    [[nodiscard]] const std::string& sourceCaption() const { return source_; }
+    void retranslate(const Catalogue& catalogue);
     [[nodiscard]] MenuItem* parent() const { return parent_; }
     [[nodiscard]] bool enabled() const { return enabled_; }
     [[nodiscard]] bool checked() const { return checked_; }
@@ -34,6 +39,7 @@ public:
 private:
     std::string name_;
     std::string caption_;
+    std::string source_;
     MenuItem* parent_;
     ChangeCounter* changes_;
     bool enabled_ = true;

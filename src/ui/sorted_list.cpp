@@ -29,6 +29,18 @@ std::vector<std::string> SortedList::captions() const {
     return out;
 }
 
+std::vector<std::string> SortedList::shownCaptions() const {
+    std::vector<std::string> out;
+    out.reserve(entries_.size());
+    for (const auto& e : entries_) out.push_back(catalogue_->translate(e.caption));
+    return out;
+}
+
+void SortedList::setCatalogue(const Catalogue& catalogue) {
+    catalogue_ = &catalogue;
+    changes_.bump();
+}
+
 void SortedList::append(const std::string& caption) {
     entries_.push_back({caption, false});
     resort();

@@ -1,6 +1,7 @@
 // The list of captions kept sorted by a rank the owner supplies, with one selected entry or none.
 #pragma once
 
+#include "ui/catalogue.hpp"
 #include "ui/component.hpp"
 
 #include <functional>
@@ -11,6 +12,9 @@
 namespace ui {
 
 class SortedList {
+    static inline const Catalogue kSourceTexts{};
+
+
 public:
     using Rank = std::function<int(const std::string&)>;
 
@@ -28,6 +32,12 @@ public:
     [[nodiscard]] bool isSelected(int position) const { return entries_.at(position).selected; }
     [[nodiscard]] std::optional<int> selected() const;
     [[nodiscard]] std::vector<std::string> captions() const;
+    // An entry's caption as the player reads it, in the catalogue's language. The order stays
+    // the rank's, whatever the language: the rules count positions in it.
+    [[nodiscard]] const std::string& shownCaption(int position) const { return catalogue_->translate(caption(position)); }
+    [[nodiscard]] std::vector<std::string> shownCaptions() const;
+    // The catalogue outlives the list.
+    void setCatalogue(const Catalogue& catalogue);
 
     // Appends an entry; it moves to its place in the order at once, after equal captions.
     void append(const std::string& caption);
@@ -59,6 +69,7 @@ private:
     Rect rect_;
     Rank rank_;
     ChangeCounter& changes_;
+    const Catalogue* catalogue_ = &kSourceTexts;
     std::vector<Entry> entries_;
     bool enabled_ = true;
     bool visible_ = true;

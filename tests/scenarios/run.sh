@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Plays one scenario in a fresh working directory that sees the generated data.
 set -euo pipefail
-script=$1 scenario=$2 data=$3
+# An optional fourth argument names the language the game is shown in.
+script=$1 scenario=$2 data=$3 language=${4:-cs}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 [ "$data" != none ] && [ -d "$data" ] && ln -s "$data" "$dir/data"
 cd "$dir"
-"$script" --check "$scenario"
+"$script" --check --language "$language" "$scenario"

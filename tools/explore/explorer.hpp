@@ -2,8 +2,11 @@
 // and every state from which the end titles can no longer be reached.
 #pragma once
 
+#include "ui/catalogue.hpp"
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,8 @@ struct Options {
     unsigned threads = 0;       // games played side by side; 0: one per processor
     // How many dead ends are played again for their paths, the nearest first; 0: every one.
     std::size_t deadEndPaths = 0;
+    // The language the games are shown in; none: Czech. The rules must not care.
+    std::shared_ptr<const ui::Catalogue> catalogue;
     // Changes the game right after the start (tests use it to break the game on purpose).
     std::function<void(app::TfrmHlavni&)> prepare;
 };

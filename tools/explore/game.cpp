@@ -25,6 +25,7 @@ void Game::runOutCountdown() { app::runOutCountdown(form, clock); }
 bool Game::atEndTitles() const { return form.state.storyTick == kEndTick && !form.Timer.enabled(); }
 
 void begin(Game& game, const Options& options) {
+    if (options.catalogue) game.form.setCatalogue(*options.catalogue);
     if (options.start == Start::NewGame)
         game.form.mmNovaClick();
     else
@@ -34,7 +35,8 @@ void begin(Game& game, const Options& options) {
 }
 
 std::string beginLines(const Options& options) {
-    return std::string(options.start == Start::NewGame ? "new" : "continue") + "\nsettle";
+    const std::string language = options.catalogue ? "language " + options.catalogue->language() + "\n" : "";
+    return language + (options.start == Start::NewGame ? "new" : "continue") + "\nsettle";
 }
 
 std::string describe(const app::TfrmHlavni& f) {

@@ -1,5 +1,6 @@
 // kvelnor-explore: tries every action a player has in every reachable state and lists the
 // states from which the end titles can no longer be reached.
+#include "app/data_files.hpp"
 #include "explore/explorer.hpp"
 
 #include <sys/resource.h>
@@ -7,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -55,18 +58,27 @@ int main(int argc, char** argv) {
             options.maxStates = std::strtoul(argv[++i], nullptr, 10);
         } else if (arg == "--dead-end-paths" && i + 1 < argc) {
             options.deadEndPaths = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--language" && i + 1 < argc) {
+            std::string error;
+            std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(argv[++i], error, app::kCatalogueDirectory);
+            if (!catalogue) {
+                std::cerr << "kvelnor-explore: " << error << "\n";
+                return 2;
+            }
+            options.catalogue = std::make_shared<const ui::Catalogue>(std::move(*catalogue));
         } else if (arg == "--threads" && i + 1 < argc) {
             options.threads = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else {
             std::cerr << "usage: kvelnor-explore [--continue] [--max-states N] [--census] [--stats] [--threads N]\n"
-                         "                       [--dead-end-paths N]\n"
+                         "                       [--dead-end-paths N] [--language CODE]\n"
                          "Starts after \"Nová\" (or \"Nahrát\" with --continue) and explores every state;\n"
                          "with --max-states it stops expanding after N states (states left over count\n"
                          "as able to reach the end). --census counts the states of each storyStage,\n"
                          "--stats prints the time of each phase, states per second, bytes per state and\n"
                          "the peak memory; --threads sets how many games play side by side (default:\n"
                          "one per processor); --dead-end-paths N prints the paths of the N nearest dead\n"
-                         "ends (default 100; 0: every one).\n";
+                         "ends (default 100; 0: every one); --language plays in the language of\n"
+                         "data/lang/CODE.mo (the counts must be those of Czech).\n";
             return 2;
         }
     }
