@@ -28,7 +28,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Czech point-and-click adventure in the vi
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "An agent is sent to a Czech village to find an engineer who has vanished.
 Two days of story told in timed cutscenes, an inventory of things to use,
 examine and combine, a village map, a chase, and one checkpoint to continue
-from. Played with the mouse; all text is in Czech.")
+from. Played with the mouse, in Czech or in English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # kvelnor_VERSION_ARCH.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

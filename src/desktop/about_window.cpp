@@ -14,7 +14,7 @@ TfrmOprogramu::TfrmOprogramu(ui::Clock& clock, QWidget* parent) : QDialog(parent
     groupBox_ = new QGroupBox(this);
     groupBox_->setGeometry(box.left, box.top, box.width, box.height);
     for (int n = 0; n < info::kAboutLineCount; ++n)
-        lines_.at(static_cast<std::size_t>(n)) = addPlacedText(info::kAboutLines.at(static_cast<std::size_t>(n)), groupBox_);
+        lines_.at(static_cast<std::size_t>(n)) = addPlacedText(info::kAboutLines.at(static_cast<std::size_t>(n)), groupBox_, ui::Catalogue());
 
     const ui::Rect& okRect = info::kAboutOkButton;
     ok_ = new QPushButton(QString::fromUtf8(info::kOkCaption), this);
@@ -24,6 +24,13 @@ TfrmOprogramu::TfrmOprogramu(ui::Clock& clock, QWidget* parent) : QDialog(parent
 
     setFixedSize(info::kAboutWindow.width, info::kAboutWindow.height);
     slideIn_.onMoved = [this] { placeControls(); };
+}
+
+void TfrmOprogramu::retranslate(const ui::Catalogue& catalogue) {
+    setWindowTitle(QString::fromStdString(catalogue.translate(info::kAboutCaption)));
+    ok_->setText(QString::fromStdString(catalogue.translate(info::kOkCaption)));
+    for (int n = 0; n < info::kAboutLineCount; ++n)
+        placeText(*lines_.at(static_cast<std::size_t>(n)), info::kAboutLines.at(static_cast<std::size_t>(n)), catalogue);
 }
 
 void TfrmOprogramu::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "info/about_slide_in.hpp"
+#include "ui/catalogue.hpp"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -22,6 +23,8 @@ public:
     [[nodiscard]] QGroupBox& groupBox() { return *groupBox_; }
     [[nodiscard]] QLabel& line(info::AboutLine which) { return *lines_.at(static_cast<std::size_t>(which)); }
     [[nodiscard]] QPushButton& okButton() { return *ok_; }
+    // Shows the window's texts in the catalogue's language.
+    void retranslate(const ui::Catalogue& catalogue);
 
 protected:
     void showEvent(QShowEvent* event) override;

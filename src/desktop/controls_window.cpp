@@ -17,7 +17,7 @@ TfrmOvladani::TfrmOvladani(QWidget* parent) : QDialog(parent) {
 
 TfrmOvladani& TfrmOvladani::built() {
     if (panel_ != nullptr) return *this;
-    addPlacedText(info::kControlsHeading, this);
+    heading_ = addPlacedText(info::kControlsHeading, this, *catalogue_);
 
     const ui::Rect& designPanel = info::kHelpPanel;
     panel_ = new QFrame(this);
@@ -25,7 +25,7 @@ TfrmOvladani& TfrmOvladani::built() {
     panel_->setLineWidth(1);
     int widest = 0;
     for (const info::PlacedText& line : info::kHelpLines) {
-        QLabel* label = addPlacedText(line, panel_);
+        QLabel* label = addPlacedText(line, panel_, *catalogue_);
         widest = std::max(widest, label->x() + label->width());
         lines_.push_back(label);
     }
@@ -36,13 +36,28 @@ TfrmOvladani& TfrmOvladani::built() {
     panel_->setGeometry(designPanel.left, designPanel.top, panelWidth, designPanel.height);
 
     const ui::Rect& okRect = info::kControlsOkButton;
-    ok_ = new QPushButton(QString::fromUtf8(info::kOkCaption), this);
+    ok_ = new QPushButton(QString::fromStdString(catalogue_->translate(info::kOkCaption)), this);
     ok_->setGeometry(okRect.left + growth / 2, okRect.top, okRect.width, okRect.height);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(info::kControlsWindow.width + growth, info::kControlsWindow.height);
     return *this;
+}
+
+void TfrmOvladani::retranslate(const ui::Catalogue& catalogue) {
+    catalogue_ = &catalogue;
+    setWindowTitle(QString::fromStdString(catalogue.translate(info::kControlsCaption)));
+    if (panel_ == nullptr) return;
+    // Laid out afresh: the new texts may need another width.
+    delete heading_;
+    delete panel_;
+    delete ok_;
+    heading_ = nullptr;
+    panel_ = nullptr;
+    ok_ = nullptr;
+    lines_.clear();
+    built();
 }
 
 void TfrmOvladani::setVisible(bool visible) {

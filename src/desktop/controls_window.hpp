@@ -1,6 +1,8 @@
 // TfrmOvladani, the Controls window: how the mouse is used, seven help lines in a raised panel.
 #pragma once
 
+#include "ui/catalogue.hpp"
+
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -22,6 +24,8 @@ public:
 
     // Lays the texts out before the window first appears.
     void setVisible(bool visible) override;
+    // Shows the window in the catalogue's language (which outlives it), laid out again to fit.
+    void retranslate(const ui::Catalogue& catalogue);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +33,9 @@ protected:
 private:
     TfrmOvladani& built();
 
+    const ui::Catalogue* catalogue_ = &kCzech;
+    static inline const ui::Catalogue kCzech{};
+    QLabel* heading_ = nullptr;
     QFrame* panel_ = nullptr;
     std::vector<QLabel*> lines_;
     QPushButton* ok_ = nullptr;

@@ -1,17 +1,43 @@
 #include "desktop/game.hpp"
 
+#include "app/data_files.hpp"
 #include "desktop/after_first_frame.hpp"
+#include "desktop/desktop_texts.hpp"
 #include "desktop/game_icon.hpp"
+#include "desktop/qt_language.hpp"
+#include "desktop/view_menu.hpp"
 #include "desktop/view_settings.hpp"
 
 #include <QApplication>
 #include <QSessionManager>
 
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace desktop {
 
+namespace {
+
+constexpr const char* kLanguageKey = "language";
+
+// Each language with a catalogue, named in itself ("Čeština", "English").
+std::vector<std::pair<std::string, std::string>> languageNames() {
+    std::vector<std::pair<std::string, std::string>> names;
+    for (const std::string& language : ui::availableLanguages(app::kCatalogueDirectory)) {
+        std::string error;
+        const std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(language, error, app::kCatalogueDirectory);
+        names.emplace_back(language, catalogue ? catalogue->translate(ui::kLanguageName) : language);
+    }
+    return names;
+}
+
+}  // namespace
+
 Game::Game(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {
+    languageMenu_ = std::make_unique<LanguageMenu>(*mainWindow.menu().menuOf(*form.mmNastaveni), languageNames());
+    languageMenu_->onChoose = [this](const std::string& language) { setLanguage(language); };
+    languageMenu_->show(ui::kSourceLanguage, QString::fromUtf8(kLanguageMenuCaption));
     platform.setBoxParent(&mainWindow);
     platform.setInfoWindows(&controls, &about);
     platform.beforeBox = [this] { mainWindow.refresh(); };
@@ -43,6 +69,11 @@ Game::~Game() {
 
 void Game::start() {
     started_ = true;
+    // The language chosen in an earlier run; Czech whatever the system's locale otherwise.
+    if (settings_ != nullptr && form.catalogue().language() == ui::kSourceLanguage) {
+        const std::string remembered = settings_->value(kLanguageKey).toString().toStdString();
+        if (!remembered.empty() && remembered != ui::kSourceLanguage) setLanguage(remembered);
+    }
     if (settings_ != nullptr)
         showAsRemembered(mainWindow, readView(*settings_));
     else
@@ -62,6 +93,25 @@ void Game::rememberGameSettings() {
     if (now == keptGame_) return;
     writeGameSettings(*settings_, now);
     keptGame_ = now;
+}
+
+bool Game::setLanguage(const std::string& language) {
+    std::string error;
+    std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(language, error, app::kCatalogueDirectory);
+    if (!catalogue) {
+        platform.inform(error);
+        languageMenu_->show(form.catalogue().language(), QString::fromStdString(form.tr(kLanguageMenuCaption)));
+        return false;
+    }
+    form.setCatalogue(std::move(*catalogue));
+    useQtLanguage(*QCoreApplication::instance(), language);
+    mainWindow.viewMenu().retranslate(form.catalogue());
+    languageMenu_->show(language, QString::fromStdString(form.tr(kLanguageMenuCaption)));
+    controls.retranslate(form.catalogue());
+    about.retranslate(form.catalogue());
+    mainWindow.refresh();
+    if (settings_ != nullptr) settings_->setValue(kLanguageKey, QString::fromStdString(language));
+    return true;
 }
 
 void Game::rememberView() {

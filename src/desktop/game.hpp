@@ -7,6 +7,7 @@
 #include "desktop/controls_window.hpp"
 #include "desktop/cursors.hpp"
 #include "desktop/game_settings.hpp"
+#include "desktop/language_menu.hpp"
 #include "desktop/main_window.hpp"
 #include "desktop/picture_store.hpp"
 #include "desktop/positions_menu.hpp"
@@ -17,6 +18,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <string>
 
 namespace desktop {
 
@@ -35,6 +37,13 @@ public:
     // start-up handler; the window icon is drawn once the first frame is on screen.
     void start();
 
+    // Shows everything in the language (a code: "cs", "en") at once, the line being shown
+    // included, and keeps it in the settings for the next run. A language without a readable
+    // catalogue is named in a box and the game stays as it was; false then.
+    bool setLanguage(const std::string& language);
+    [[nodiscard]] const std::string& language() const { return form.catalogue().language(); }
+    [[nodiscard]] LanguageMenu& languageMenu() { return *languageMenu_; }
+
     QtClock clock;
     PictureStore pictures;
     SoundPlayer sound;
@@ -51,6 +60,7 @@ private:
     void rememberView();
     void rememberGameSettings();
 
+    std::unique_ptr<LanguageMenu> languageMenu_;
     std::unique_ptr<QSettings> settings_;
     bool started_ = false;
     GameSettings keptGame_;  // as last read or written, so an unchanged choice writes nothing

@@ -8,18 +8,25 @@
 
 namespace desktop {
 
-QLabel* addPlacedText(const info::PlacedText& text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text.text), parent);
+QLabel* addPlacedText(const info::PlacedText& text, QWidget* parent, const ui::Catalogue& catalogue) {
+    auto* label = new QLabel(parent);
     label->setObjectName(text.name);
     label->setTextFormat(Qt::PlainText);
     label->setFont(styleFont(text.style));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, styleColour(text.style));
     label->setPalette(palette);
-    label->adjustSize();
-    label->setGeometry(text.rect.left, text.rect.top, std::max(text.rect.width, label->width()),
-                       std::max(text.rect.height, label->height()));
+    label->move(text.rect.left, text.rect.top);
+    placeText(*label, text, catalogue);
     return label;
+}
+
+void placeText(QLabel& label, const info::PlacedText& text, const ui::Catalogue& catalogue) {
+    label.setText(QString::fromStdString(catalogue.translate(text.text)));
+    label.adjustSize();
+    // Where it stands now: the About window's texts slide in from the right.
+    label.setGeometry(label.x(), text.rect.top,
+                      std::max(text.rect.width, label.width()), std::max(text.rect.height, label.height()));
 }
 
 void centreOnScreen(QWidget& window) {

@@ -26,7 +26,7 @@ InventoryListWidget::InventoryListWidget(ui::SortedList& list, QWidget* parent) 
 
 void InventoryListWidget::sync(const std::optional<std::string>& held) {
     std::vector<QString> captions;
-    for (const std::string& caption : list_.captions()) captions.push_back(QString::fromStdString(caption));
+    for (const std::string& caption : list_.shownCaptions()) captions.push_back(QString::fromStdString(caption));
     bool same = static_cast<int>(captions.size()) == count();
     for (int row = 0; same && row < count(); ++row) same = item(row)->text() == captions[static_cast<std::size_t>(row)];
     if (!same) {

@@ -1,5 +1,5 @@
 // kvelnor: the game in its desktop window.
-#include "desktop/czech_language.hpp"
+#include "desktop/qt_language.hpp"
 #include "desktop/game.hpp"
 #include "desktop/game_directory.hpp"
 #include "desktop/view_settings.hpp"
@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
     if (arguments.contains(QString::fromLatin1(desktop::kFirstCheckpointOption)))
         desktop::makeFirstCheckpoint(QDir::currentPath());
     desktop::Game game(desktop::playerSettings());
+    // "--language en": this run (and the next, as if chosen in the menu) in that language.
+    const qsizetype language = arguments.indexOf(QStringLiteral("--language"));
+    if (language > 0 && language + 1 < arguments.size()) game.setLanguage(arguments.at(language + 1).toStdString());
     game.start();
     return QApplication::exec();
 }

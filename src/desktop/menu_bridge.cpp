@@ -88,6 +88,9 @@ void MenuBridge::sync() {
             group->addAction(action);
         }
         if (item->checked()) action->setCheckable(true);
+        // The captions follow the language the model shows.
+        const QString caption = QString::fromStdString(item->caption());
+        if (action->text() != caption) action->setText(caption);
         action->setEnabled(item->enabled());
         if (action->isCheckable()) action->setChecked(item->checked());
     }

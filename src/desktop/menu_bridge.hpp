@@ -22,7 +22,7 @@ public:
     MenuBridge(const MenuBridge&) = delete;
     MenuBridge& operator=(const MenuBridge&) = delete;
 
-    // Shows the model's enabled and checked states (and radio groups, which start-up sets).
+    // Shows the model's captions, enabled and checked states (and radio groups, which start-up sets).
     void sync();
 
     // The action or submenu of a model item (nullptr if it has none of that kind).

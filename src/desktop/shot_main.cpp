@@ -5,6 +5,7 @@
 #include "app/component_table.hpp"
 #include "desktop/cursors.hpp"
 #include "desktop/main_window.hpp"
+#include "desktop/view_menu.hpp"
 #include "script/action.hpp"
 #include "script/session.hpp"
 
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
 
     const desktop::CursorTable cursors;
     desktop::MainWindow window(*session.form, cursors, nullptr);
+    window.viewMenu().retranslate(session.form->catalogue());
     window.refresh();
     if (options.size) {
         // Logical pixels: the window covers that many screen pixels at the ratio.

@@ -42,6 +42,14 @@ void ViewMenu::show(const ViewOptions& options) {
     largerText_->setChecked(options.largerText);
 }
 
+void ViewMenu::retranslate(const ui::Catalogue& catalogue) {
+    const auto shown = [&](const char* caption) { return QString::fromStdString(catalogue.translate(caption)); };
+    menu_->setTitle(shown(kViewMenuCaption));
+    fullScreen_->setText(shown(kFullScreenCaption));
+    sharpPixels_->setText(shown(kSharpPixelsCaption));
+    largerText_->setText(shown(kLargerTextCaption));
+}
+
 void ViewMenu::changed() {
     if (!onChange) return;
     onChange({.fullScreen = fullScreen_->isChecked(),

@@ -1,5 +1,5 @@
 // The game's boxes speak Czech, with Qt's own button texts from its Czech translation.
-#include "desktop/czech_language.hpp"
+#include "desktop/qt_language.hpp"
 #include "desktop/picture_store.hpp"
 #include "desktop/qt_clock.hpp"
 #include "desktop/qt_platform.hpp"

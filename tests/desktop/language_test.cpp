@@ -1,0 +1,136 @@
+// "Nastavení → Jazyk" in the whole desktop game: a choice changes every text on screen at once,
+// the line being shown and Qt's own box buttons included, and is kept for the next run.
+#include "desktop/game.hpp"
+#include "desktop/qt_language.hpp"
+#include "desktop/view_menu.hpp"
+#include "info/about_text.hpp"
+#include "info/controls_text.hpp"
+#include "desktop_fixture.hpp"
+#include "modal_box.hpp"
+
+#include "../support/data_folder.hpp"
+#include "../support/working_directory.hpp"
+
+#include <QAbstractButton>
+#include <QMenu>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// A working directory whose data/lang holds the built English catalogue, and a settings file.
+class WithCatalogues : public ::testing::Test {
+protected:
+    WithCatalogues() {
+        kvtest::writeDataFolder(dir_.path());
+        std::ofstream(dir_.path() / "data.dat") << "1";
+        std::filesystem::create_directories(dir_.path() / "data" / "lang");
+        std::filesystem::copy_file(std::filesystem::path(KVELNOR_CATALOGUE_DIR) / "en.mo",
+                                   dir_.path() / "data" / "lang" / "en.mo");
+    }
+
+    std::unique_ptr<QSettings> settings() const {
+        return std::make_unique<QSettings>(QString::fromStdString((dir_.path() / "settings.ini").string()),
+                                           QSettings::IniFormat);
+    }
+
+    static QStringList buttonTexts(QMessageBox& box) {
+        QStringList texts;
+        for (QAbstractButton* button : box.buttons()) texts << button->text();
+        texts.sort();
+        return texts;
+    }
+
+    kvtest::TempDir dir_;
+    kvtest::WorkingDirectory here_{dir_.path()};
+};
+
+TEST_F(WithCatalogues, ChoosingEnglishChangesEverythingAtOnceAndCzechComesBack) {
+    desktop::Game game(settings());
+    game.start();
+    QApplication::processEvents();
+    desktop::LanguageMenu& languages = game.languageMenu();
+    EXPECT_EQ(languages.menu().title(), "Jazyk");
+    ASSERT_NE(languages.actionOf("cs"), nullptr);
+    ASSERT_NE(languages.actionOf("en"), nullptr);
+    EXPECT_EQ(languages.actionOf("cs")->text(), "Čeština");
+    EXPECT_EQ(languages.actionOf("en")->text(), "English");
+    EXPECT_TRUE(languages.actionOf("cs")->isChecked());
+    // The submenu stands in the game's "Nastavení".
+    EXPECT_TRUE(game.mainWindow.menu().menuOf(*game.form.mmNastaveni)->actions().contains(languages.menu().menuAction()));
+
+    game.form.setLine("Kovář:Děkuji.");
+    game.mainWindow.refresh();
+    languages.actionOf("en")->trigger();
+    EXPECT_EQ(game.mainWindow.lineLabel().text(), "Kovář:Thank you.");
+    EXPECT_EQ(game.mainWindow.menu().menuOf(*game.form.mmHra)->title(), "Game");
+    EXPECT_EQ(game.mainWindow.menu().actionOf(*game.form.mmNova)->text(), "New");
+    EXPECT_EQ(game.mainWindow.buttonOf(game.form.btnPruzkum).text(), "Examine");
+    EXPECT_EQ(languages.menu().title(), "Language");
+    EXPECT_TRUE(languages.actionOf("en")->isChecked());
+    EXPECT_EQ(game.mainWindow.viewMenu().menu().title(), "View");
+    EXPECT_EQ(game.controls.windowTitle(), "Controls");
+    EXPECT_EQ(game.about.windowTitle(), "About");
+    EXPECT_EQ(game.about.line(info::kVersion).text(), "version 1.0");
+
+    QStringList texts;
+    kvdesk::handleNextBox([&](QMessageBox& box) {
+        texts = buttonTexts(box);
+        EXPECT_EQ(box.text(), "Do you really want to quit?");
+        box.button(QMessageBox::No)->click();
+    });
+    game.form.mmKonecClick();
+    EXPECT_EQ(texts, (QStringList{"&No", "&Yes"}));
+
+    languages.actionOf("cs")->trigger();
+    EXPECT_EQ(game.mainWindow.lineLabel().text(), "Kovář:Děkuji.");
+    EXPECT_EQ(game.mainWindow.menu().menuOf(*game.form.mmHra)->title(), "Hra");
+    kvdesk::handleNextBox([&](QMessageBox& box) {
+        texts = buttonTexts(box);
+        box.button(QMessageBox::No)->click();
+    });
+    game.form.mmKonecClick();
+    EXPECT_EQ(texts, (QStringList{"&Ano", "&Ne"}));
+}
+
+TEST_F(WithCatalogues, TheChoiceIsKeptForTheNextRunAndAMissingLanguageChangesNothing) {
+    {
+        desktop::Game game(settings());
+        game.start();
+        QApplication::processEvents();
+        ASSERT_TRUE(game.setLanguage("en"));
+        QString message;
+        kvdesk::handleNextBox([&](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
+        EXPECT_FALSE(game.setLanguage("de"));
+        EXPECT_TRUE(message.contains("de.mo")) << message.toStdString();
+        EXPECT_EQ(game.language(), "en");
+        EXPECT_TRUE(game.languageMenu().actionOf("en")->isChecked());
+    }
+    desktop::Game next(settings());
+    next.start();
+    QApplication::processEvents();
+    EXPECT_EQ(next.language(), "en");
+    EXPECT_EQ(next.mainWindow.menu().menuOf(*next.form.mmHra)->title(), "Game");
+    desktop::useCzech(*QCoreApplication::instance());
+}
+
+TEST_F(WithCatalogues, TheControlsWindowFitsEveryEnglishLine) {
+    desktop::Game game;
+    ASSERT_TRUE(game.setLanguage("en"));
+    desktop::TfrmOvladani& controls = game.controls;
+    for (std::size_t n = 0; n < controls.helpLines().size(); ++n) {
+        const QLabel& label = *controls.helpLines()[n];
+        EXPECT_EQ(label.text().toStdString(), game.form.tr(info::kHelpLines.at(n).text));
+        EXPECT_LE(label.x() + label.fontMetrics().horizontalAdvance(label.text()), controls.panel().contentsRect().right())
+            << label.text().toStdString();
+    }
+    EXPECT_LE(controls.panel().geometry().right(), controls.width());
+    EXPECT_NEAR(controls.okButton().geometry().center().x(), controls.panel().geometry().center().x(), 8);
+    desktop::useCzech(*QCoreApplication::instance());
+}
+
+}  // namespace
