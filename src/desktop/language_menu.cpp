@@ -1,14 +1,16 @@
 #include "desktop/language_menu.hpp"
 
 #include "desktop/desktop_texts.hpp"
+#include "desktop/menu_keys.hpp"
 
 namespace desktop {
 
 LanguageMenu::LanguageMenu(QMenu& settingsMenu, const std::vector<std::pair<std::string, std::string>>& languages)
-    : menu_(settingsMenu.addMenu(QString::fromUtf8(kLanguageMenuCaption))), group_(new QActionGroup(menu_)) {
+    : settings_(&settingsMenu), menu_(settingsMenu.addMenu(QString::fromUtf8(kLanguageMenuCaption))), group_(new QActionGroup(menu_)) {
     group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (const auto& [code, name] : languages) {
-        QAction* action = menu_->addAction(QString::fromStdString(name));
+        QAction* action = menu_->addAction(QString());
+        recaptionAction(*action, QString::fromStdString(name), menu_->actions());
         action->setCheckable(true);
         group_->addAction(action);
         actions_.emplace_back(code, action);
@@ -19,7 +21,7 @@ LanguageMenu::LanguageMenu(QMenu& settingsMenu, const std::vector<std::pair<std:
 }
 
 void LanguageMenu::show(const std::string& language, const QString& caption) {
-    menu_->setTitle(caption);
+    recaptionAction(*menu_->menuAction(), caption, settings_->actions());
     for (const auto& [code, action] : actions_) action->setChecked(code == language);
 }
 

@@ -28,6 +28,7 @@ public:
     std::function<void(const std::string&)> onChoose;
 
 private:
+    QMenu* settings_;
     QMenu* menu_;
     QActionGroup* group_;
     std::vector<std::pair<std::string, QAction*>> actions_;

@@ -89,8 +89,8 @@ void MenuBridge::sync() {
         }
         if (item->checked()) action->setCheckable(true);
         // The captions follow the language the model shows.
-        const QString caption = QString::fromStdString(item->caption());
-        if (action->text() != caption) action->setText(caption);
+        QMenu* holder = item->parent() != nullptr ? menuOf(*item->parent()) : nullptr;
+        recaptionAction(*action, QString::fromStdString(item->caption()), holder != nullptr ? holder->actions() : bar_.actions());
         action->setEnabled(item->enabled());
         if (action->isCheckable()) action->setChecked(item->checked());
     }

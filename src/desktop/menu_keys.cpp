@@ -81,4 +81,14 @@ void dressAction(QAction& action, const char* name, const QString& caption, QStr
     action.setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row->keys), QKeySequence::PortableText));
 }
 
+void recaptionAction(QAction& action, const QString& caption, const QList<QAction*>& neighbours) {
+    QList<QAction*> others = neighbours;
+    others.removeAll(&action);
+    const MenuKeys* keys = menuKeysOf(action.objectName().toStdString());
+    const QString shown = keys != nullptr ? withMnemonic(caption, keys->mnemonic, takenMnemonics(others))
+                                          : withMnemonic(caption, caption.isEmpty() ? 'a' : caption.at(0).toLatin1(),
+                                                         takenMnemonics(others));
+    if (action.text() != shown) action.setText(shown);
+}
+
 }  // namespace desktop

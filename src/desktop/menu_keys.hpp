@@ -41,6 +41,10 @@ QString withMnemonic(const QString& caption, char wanted, const QString& taken =
 // same menu already use; the action's own is added.
 void dressAction(QAction& action, const char* name, const QString& caption, QString& taken);
 
+// Gives a dressed action a caption in another language, its mnemonic kept unique among its
+// neighbours (the actions of its menu or bar).
+void recaptionAction(QAction& action, const QString& caption, const QList<QAction*>& neighbours);
+
 // The mnemonics of the actions of a menu (or bar) already marked, for dressing one more.
 QString takenMnemonics(const QList<QAction*>& neighbours);
 

@@ -44,10 +44,11 @@ void ViewMenu::show(const ViewOptions& options) {
 
 void ViewMenu::retranslate(const ui::Catalogue& catalogue) {
     const auto shown = [&](const char* caption) { return QString::fromStdString(catalogue.translate(caption)); };
-    menu_->setTitle(shown(kViewMenuCaption));
-    fullScreen_->setText(shown(kFullScreenCaption));
-    sharpPixels_->setText(shown(kSharpPixelsCaption));
-    largerText_->setText(shown(kLargerTextCaption));
+    if (auto* bar = qobject_cast<QWidget*>(menu_->parent()))
+        recaptionAction(*menu_->menuAction(), shown(kViewMenuCaption), bar->actions());
+    recaptionAction(*fullScreen_, shown(kFullScreenCaption), menu_->actions());
+    recaptionAction(*sharpPixels_, shown(kSharpPixelsCaption), menu_->actions());
+    recaptionAction(*largerText_, shown(kLargerTextCaption), menu_->actions());
 }
 
 void ViewMenu::changed() {

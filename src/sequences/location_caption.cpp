@@ -111,7 +111,10 @@ void TfrmHlavni::startLocationCaption(LocationCaption caption) {
 bool TfrmHlavni::captionBeingTyped() const {
     if (!TimerX.enabled()) return false;
     const int step = state.sequenceStep;
-    return (step >= kSquareStartStep && step < kSquareLastStep) || (step >= kPubStartStep && step < kPubLastStep);
+    for (const CaptionSteps& caption : {kSquareSteps, kPubSteps})
+        if (step >= caption.startStep && step - caption.firstStep + 1 < typedLength(translated(*caption.lines, catalogue_)))
+            return true;
+    return false;
 }
 
 void TfrmHlavni::TimerXTimer() {
