@@ -2,6 +2,8 @@
 #include "app/data_files.hpp"
 #include "app/main_form.hpp"
 #include "app/messages.hpp"
+#include "checkpoint/position_texts.hpp"
+#include "ui/catalogue.hpp"
 
 namespace app {
 
@@ -49,7 +51,7 @@ bool TfrmHlavni::confirmQuit() {
     if (!platform.ask(tr(message::kQuitCaption), tr(message::kAskQuit))) return false;
     // The game in progress is kept in the automatic slot; should that fail, the player decides.
     if (const std::string problem = autosave(); !problem.empty())
-        if (!platform.ask("Konec", problem + "\nPřesto skončit?")) return false;
+        if (!platform.ask(tr(message::kQuitCaption), ui::fill(tr(checkpoint::text::kAskQuitUnsaved), problem))) return false;
     quitConfirmed_ = true;
     return true;
 }

@@ -6,6 +6,8 @@
 #include "app/main_form.hpp"
 #include "app/messages.hpp"
 #include "checkpoint/checkpoint_file.hpp"
+#include "checkpoint/position_place.hpp"
+#include "checkpoint/position_texts.hpp"
 #include "info/about_text.hpp"
 #include "info/controls_text.hpp"
 #include "inventory/item_catalogue.hpp"
@@ -30,6 +32,8 @@ std::vector<ShownText> allShownTexts() {
     for (const char* caption : {kZpetCaption, kPruzkumCaption, kSpojitCaption}) add(caption, "button");
     for (const char* text : message::kAll) add(text, "message box");
     for (const char* text : {checkpoint::kCannotOpen, checkpoint::kCannotClose}) add(text, "message box");
+    for (const char* text : checkpoint::text::kAll) add(text, "saving and loading positions");
+    for (const std::string& words : checkpoint::placeWords()) add(words, "a saved position's place");
     add(info::kControlsCaption, "Controls window title");
     add(info::kControlsHeading.text, "Controls window");
     for (const info::PlacedText& line : info::kHelpLines) add(line.text, "Controls window");

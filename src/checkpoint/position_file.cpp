@@ -1,10 +1,14 @@
 #include "checkpoint/position_file.hpp"
 
+#include "app/main_form.hpp"
 #include "checkpoint/checkpoint_file.hpp"
+#include "checkpoint/position_texts.hpp"
+#include "ui/catalogue.hpp"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <initializer_list>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,15 +23,17 @@ constexpr const char* kChecksumPrefix = "fnv1a64:";
 
 std::string fileOf(const std::string& checkpointPath, int slot) { return slotPath(checkpointPath, slot); }
 
-// "Pozici 3 nelze nahrát: …" with the slot's own words at the start of the sentence.
-std::string sentence(std::string words) {
-    if (words.rfind("pozic", 0) == 0) words[0] = 'P';
-    else if (words.rfind("automatick", 0) == 0) words[0] = 'A';
-    return words;
+// Fills a text's "%s" in order with the values.
+std::string filled(std::string text, std::initializer_list<std::string> values) {
+    for (const std::string& value : values) text = ui::fill(text, value);
+    return text;
 }
 
-std::string cannotLoad(int slot, const std::string& why) {
-    return sentence(slotNameAccusative(slot)) + " nelze nahrát: " + why + " Hra pokračuje beze změny.";
+// "Pozici 3 nelze nahrát: … Hra pokračuje beze změny." in the form's language.
+std::string cannotLoad(int slot, const char* why, const app::TfrmHlavni& form, const std::string& detail = {}) {
+    const std::string reason = detail.empty() ? form.tr(why) : filled(form.tr(why), {detail});
+    if (slot == kAutoSlot) return filled(form.tr(text::kCannotLoadAuto), {reason});
+    return filled(form.tr(text::kCannotLoad), {std::to_string(slot), reason});
 }
 
 enum class ReadStatus { Ok, Missing, NotAFile, TooLarge, Unreadable };
@@ -72,10 +78,11 @@ std::string slotPath(const std::string& checkpointPath, int slot) {
     return (std::filesystem::path(savesDirectory(checkpointPath)) / slotFileName(slot)).string();
 }
 
-std::string slotName(int slot) { return slot == kAutoSlot ? "automatická pozice" : "pozice " + std::to_string(slot); }
-
-std::string slotNameAccusative(int slot) {
-    return slot == kAutoSlot ? "automatickou pozici" : "pozici " + std::to_string(slot);
+std::string fillSlot(const char* playerSlot, const char* autoSlot, int slot, const app::TfrmHlavni& form,
+                     std::initializer_list<std::string> rest) {
+    if (slot == kAutoSlot) return filled(form.tr(autoSlot), rest);
+    std::string out = filled(form.tr(playerSlot), {std::to_string(slot)});
+    return filled(std::move(out), rest);
 }
 
 std::string checksumOf(const json::Value& body) {
@@ -98,56 +105,59 @@ std::string positionFileText(const app::TfrmHlavni& form, const std::string& sav
 }
 
 SlotRead readPositionText(std::string_view text, int slot, const app::TfrmHlavni& form) {
-    const auto damaged = [slot](const std::string& why) { return SlotRead{SlotState::Damaged, std::nullopt, cannotLoad(slot, why)}; };
+    const auto damaged = [slot, &form](const char* why, const std::string& detail = {}) {
+        return SlotRead{SlotState::Damaged, std::nullopt, cannotLoad(slot, why, form, detail)};
+    };
     std::string error;
     std::optional<Value> document = json::parse(text, error);
-    if (!document || document->kind != Value::Kind::Object) return damaged("soubor je poškozený nebo neúplný.");
+    if (!document || document->kind != Value::Kind::Object) return damaged(text::kDamaged);
     const Value* format = document->find("format");
     if (format == nullptr || format->kind != Value::Kind::String || format->text != kFormatName)
-        return damaged("soubor není uložená pozice této hry.");
+        return damaged(text::kNotAPosition);
     const Value* version = document->find("formatVersion");
     if (version == nullptr || version->kind != Value::Kind::Integer || version->integer < 1)
-        return damaged("soubor není uložená pozice této hry.");
+        return damaged(text::kNotAPosition);
     if (version->integer > kPositionFormat)
-        return damaged("byla uložena novější verzí hry, kterou tato verze neumí přečíst.");
+        return damaged(text::kNewerVersion);
     // The checksum must be the last member, over everything before it.
     if (document->members.empty() || document->members.back().first != kChecksumKey ||
         document->members.back().second.kind != Value::Kind::String)
-        return damaged("soubor je poškozený nebo neúplný.");
+        return damaged(text::kDamaged);
     const std::string stored = document->members.back().second.text;
     document->members.pop_back();
-    if (checksumOf(*document) != stored) return damaged("soubor byl změněn nebo poškozen (nesouhlasí kontrolní součet).");
+    if (checksumOf(*document) != stored) return damaged(text::kChecksumWrong);
     PositionRead read = readPosition(*document, form);
-    if (!read.position) return damaged("soubor obsahuje neplatný údaj (" + read.badItem + ").");
+    if (!read.position) return damaged(text::kInvalidValue, read.badItem);
     return {SlotState::Readable, std::move(read.position), {}};
 }
 
 SlotRead readSlot(const std::string& checkpointPath, int slot, const app::TfrmHlavni& form) {
     std::string text;
     switch (readBounded(fileOf(checkpointPath, slot), kMaxPositionBytes, text)) {
-        case ReadStatus::Missing: return {SlotState::Empty, std::nullopt, sentence(slotName(slot)) + " je prázdná."};
-        case ReadStatus::NotAFile: return {SlotState::Damaged, std::nullopt, cannotLoad(slot, "na jejím místě není soubor.")};
+        case ReadStatus::Missing: return {SlotState::Empty, std::nullopt, fillSlot(text::kSlotEmpty, text::kAutoSlotEmpty, slot, form, {})};
+        case ReadStatus::NotAFile: return {SlotState::Damaged, std::nullopt, cannotLoad(slot, text::kNotAFile, form)};
         case ReadStatus::TooLarge:
-            return {SlotState::Damaged, std::nullopt, cannotLoad(slot, "soubor je příliš velký, uložená pozice to není.")};
-        case ReadStatus::Unreadable: return {SlotState::Damaged, std::nullopt, cannotLoad(slot, "soubor nelze přečíst.")};
+            return {SlotState::Damaged, std::nullopt, cannotLoad(slot, text::kTooLarge, form)};
+        case ReadStatus::Unreadable: return {SlotState::Damaged, std::nullopt, cannotLoad(slot, text::kUnreadable, form)};
         case ReadStatus::Ok: break;
     }
     return readPositionText(text, slot, form);
 }
 
 std::string writeSlot(const std::string& checkpointPath, int slot, const app::TfrmHlavni& form, const std::string& savedAt) {
-    const std::string cannot = sentence(slotNameAccusative(slot)) + " se nepodařilo uložit: ";
+    const auto cannot = [&](const char* why, const std::string& detail = {}) {
+        const std::string reason = detail.empty() ? form.tr(why) : filled(form.tr(why), {detail});
+        return fillSlot(text::kCannotSave, text::kCannotSaveAuto, slot, form, {reason});
+    };
     const std::string directory = savesDirectory(checkpointPath);
     // Made as the player's own directory would be (the umask narrows it); a file of that name stays.
-    if (::mkdir(directory.c_str(), 0777) != 0 && errno != EEXIST)
-        return cannot + "složku " + directory + " nelze vytvořit.";
+    if (::mkdir(directory.c_str(), 0777) != 0 && errno != EEXIST) return cannot(text::kCannotMakeFolder, directory);
     struct stat info {};
-    if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return cannot + directory + " není složka.";
+    if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return cannot(text::kNotAFolder, directory);
     switch (replaceFile(fileOf(checkpointPath, slot), positionFileText(form, savedAt))) {
         case WriteResult::Written: return {};
-        case WriteResult::OpenFailed: return cannot + "soubor " + fileOf(checkpointPath, slot) + " nelze zapsat.";
-        case WriteResult::CloseFailed: return cannot + "zápis na disk se nezdařil.";
+        case WriteResult::OpenFailed: return cannot(text::kCannotWriteFile, fileOf(checkpointPath, slot));
+        case WriteResult::CloseFailed: return cannot(text::kDiskWriteFailed);
     }
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include "checkpoint/position_format.hpp"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,10 +27,10 @@ std::string slotFileName(int slot);
 std::string savesDirectory(const std::string& checkpointPath);
 std::string slotPath(const std::string& checkpointPath, int slot);
 
-// The slot named for the player: "pozice 3" / "automatická pozice", and its accusative
-// ("pozici 3" / "automatickou pozici") for sentences such as "… nelze nahrát".
-std::string slotName(int slot);
-std::string slotNameAccusative(int slot);
+// A sentence about a slot in the form's language: the player's slot's text with its number
+// filled first, or the automatic slot's own text; then the rest of the values in order.
+std::string fillSlot(const char* playerSlot, const char* autoSlot, int slot, const app::TfrmHlavni& form,
+                     std::initializer_list<std::string> rest);
 
 // The whole file for the running game: the body and its checksum.
 std::string positionFileText(const app::TfrmHlavni& form, const std::string& savedAt);
@@ -42,7 +43,7 @@ enum class SlotState { Empty, Readable, Damaged };
 struct SlotRead {
     SlotState state = SlotState::Empty;
     std::optional<Position> position;  // when Readable
-    std::string problem;               // when Empty or Damaged: a Czech sentence naming the slot
+    std::string problem;               // when Empty or Damaged: a sentence naming the slot, in the form's language
 };
 
 // Checks a file's text completely; the running game is only read (for its component names).
@@ -50,7 +51,7 @@ SlotRead readPositionText(std::string_view text, int slot, const app::TfrmHlavni
 // Reads and checks the slot's file.
 SlotRead readSlot(const std::string& checkpointPath, int slot, const app::TfrmHlavni& form);
 
-// Writes the running game into the slot; empty on success, else a Czech sentence naming it.
+// Writes the running game into the slot; empty on success, else a sentence naming it.
 std::string writeSlot(const std::string& checkpointPath, int slot, const app::TfrmHlavni& form, const std::string& savedAt);
 
 // Removes temporary files left by saves killed before their rename.

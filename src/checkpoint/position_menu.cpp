@@ -2,6 +2,7 @@
 #include "app/main_form.hpp"
 #include "checkpoint/position_file.hpp"
 #include "checkpoint/position_place.hpp"
+#include "checkpoint/position_texts.hpp"
 
 namespace app {
 
@@ -18,9 +19,11 @@ bool TfrmHlavni::savePosition(int slot) {
     if (slot != checkpoint::kAutoSlot) {
         const checkpoint::SlotRead old = checkpoint::readSlot(checkpointPath, slot, *this);
         if (old.state != checkpoint::SlotState::Empty) {
-            const std::string what = old.position ? " (" + checkpoint::placeOf(old.position->state) + ")" : "";
-            if (!platform.ask("Uložit pozici",
-                              "V " + checkpoint::slotNameAccusative(slot) + " je už uložená hra" + what + ". Chcete ji přepsat?"))
+            const std::string question =
+                old.position ? checkpoint::fillSlot(checkpoint::text::kAskOverwrite, nullptr, slot, *this,
+                                                    {checkpoint::placeOf(old.position->state, catalogue())})
+                             : checkpoint::fillSlot(checkpoint::text::kAskOverwriteDamaged, nullptr, slot, *this, {});
+            if (!platform.ask(tr(checkpoint::text::kSaveCaption), question))
                 return false;
         }
     }
@@ -39,8 +42,9 @@ bool TfrmHlavni::loadPosition(int slot) {
         return false;
     }
     if (gameInProgress() &&
-        !platform.ask("Nahrát pozici", "Opravdu chcete nahrát " + checkpoint::slotNameAccusative(slot) + " (" +
-                                           checkpoint::placeOf(read.position->state) + ")? Rozehraná hra skončí."))
+        !platform.ask(tr(checkpoint::text::kLoadCaption),
+                      checkpoint::fillSlot(checkpoint::text::kAskLoad, checkpoint::text::kAskLoadAuto, slot, *this,
+                                           {checkpoint::placeOf(read.position->state, catalogue())})))
         return false;
     checkpoint::applyPosition(*this, *read.position);
     return true;
@@ -62,11 +66,11 @@ std::vector<TfrmHlavni::SlotSummary> TfrmHlavni::slotSummaries() const {
         const checkpoint::SlotRead read = checkpoint::readSlot(checkpointPath, slot, *this);
         SlotSummary s{.slot = slot, .used = read.state != checkpoint::SlotState::Empty, .readable = read.position.has_value()};
         if (read.position) {
-            s.place = checkpoint::placeOf(read.position->state);
+            s.place = checkpoint::placeOf(read.position->state, catalogue());
             s.savedAt = read.position->savedAt;
             s.picture = read.position->scenePicture;
         } else if (s.used) {
-            s.place = "poškozená pozice";
+            s.place = tr(checkpoint::text::kDamagedSlot);
         }
         out.push_back(std::move(s));
     }

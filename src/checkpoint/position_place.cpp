@@ -1,6 +1,7 @@
 #include "checkpoint/position_place.hpp"
 
 #include "app/story_names.hpp"
+#include "checkpoint/position_texts.hpp"
 
 namespace checkpoint {
 
@@ -51,13 +52,19 @@ constexpr int kEndTick = 740;
 
 }  // namespace
 
-std::string placeOf(const app::GameState& state) {
-    if (state.storyTick >= kEndTick) return "konec hry";
-    const char* day = state.storyStage >= app::stage::SecondMorning ? "2. den – " : "1. den – ";
-    if (state.returnMode != 0) return std::string(day) + "mapa vesnice";
+std::string placeOf(const app::GameState& state, const ui::Catalogue& catalogue) {
+    if (state.storyTick >= kEndTick) return catalogue.translate(text::kGameOver);
+    const std::string day = catalogue.translate(state.storyStage >= app::stage::SecondMorning ? text::kSecondDay : text::kFirstDay);
+    if (state.returnMode != 0) return ui::fill(day, catalogue.translate(text::kVillageMap));
     for (const PlaceName& place : kPlaces)
-        if (place.sceneId == state.sceneId) return std::string(day) + place.words;
-    return std::string(day) + "vesnice";
+        if (place.sceneId == state.sceneId) return ui::fill(day, catalogue.translate(place.words));
+    return ui::fill(day, catalogue.translate(text::kVillage));
+}
+
+std::vector<std::string> placeWords() {
+    std::vector<std::string> words;
+    for (const PlaceName& place : kPlaces) words.emplace_back(place.words);
+    return words;
 }
 
 }  // namespace checkpoint

@@ -4,6 +4,7 @@
 #include "desktop/after_first_frame.hpp"
 #include "desktop/desktop_texts.hpp"
 #include "desktop/game_icon.hpp"
+#include "desktop/pace_menu.hpp"
 #include "desktop/qt_language.hpp"
 #include "desktop/view_menu.hpp"
 #include "desktop/view_settings.hpp"
@@ -106,6 +107,8 @@ bool Game::setLanguage(const std::string& language) {
     form.setCatalogue(std::move(*catalogue));
     useQtLanguage(*QCoreApplication::instance(), language);
     mainWindow.viewMenu().retranslate(form.catalogue());
+    mainWindow.paceMenu().retranslate(form.catalogue());
+    positions.retranslate(form.catalogue());
     languageMenu_->show(language, QString::fromStdString(form.tr(kLanguageMenuCaption)));
     controls.retranslate(form.catalogue());
     about.retranslate(form.catalogue());

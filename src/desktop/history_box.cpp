@@ -13,11 +13,12 @@ namespace {
 constexpr int kTextPixels = 14;
 }  // namespace
 
-QString historyHtml(const std::deque<std::string>& lines) {
-    if (lines.empty()) return QStringLiteral("<p><i>%1</i></p>").arg(QString::fromUtf8(kHistoryEmpty));
+QString historyHtml(const std::deque<std::string>& lines, const ui::Catalogue& catalogue) {
+    if (lines.empty())
+        return QStringLiteral("<p><i>%1</i></p>").arg(QString::fromStdString(catalogue.translate(kHistoryEmpty)));
     QString html;
     for (const std::string& line : lines) {
-        QString text = QString::fromStdString(line);
+        QString text = QString::fromStdString(catalogue.translate(line));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
         // "Speaker:text", the speaker perhaps with a manner in parentheses.
         const qsizetype colon = text.indexOf(QLatin1Char(':'));
@@ -30,16 +31,17 @@ QString historyHtml(const std::deque<std::string>& lines) {
     return html;
 }
 
-HistoryBox::HistoryBox(const std::deque<std::string>& lines, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kHistoryCaption));
+HistoryBox::HistoryBox(const std::deque<std::string>& lines, const ui::Catalogue& catalogue, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromStdString(catalogue.translate(kHistoryCaption)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     text_ = new QTextBrowser(this);
     text_->setFont(gameFont(kTextPixels));
-    text_->setHtml(historyHtml(lines));
+    text_->setHtml(historyHtml(lines, catalogue));
     layout->addWidget(text_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Zavřít"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(QString::fromStdString(catalogue.translate(kCloseButton)), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -2,6 +2,9 @@
 // newest at the bottom.
 #pragma once
 
+#include "desktop/desktop_texts.hpp"
+#include "ui/catalogue.hpp"
+
 #include <QDialog>
 #include <QString>
 #include <QTextBrowser>
@@ -11,15 +14,13 @@
 
 namespace desktop {
 
-inline constexpr const char* kHistoryCaption = "Historie rozhovorů";
-inline constexpr const char* kHistoryEmpty = "Zatím nezazněl žádný rozhovor.";
-
-// The lines as rich text: each speaker in bold before the text, a line's break as a space.
-QString historyHtml(const std::deque<std::string>& lines);
+// The lines (Czech sources) as rich text in the catalogue's language: each speaker in bold
+// before the text, a line's break as a space.
+QString historyHtml(const std::deque<std::string>& lines, const ui::Catalogue& catalogue);
 
 class HistoryBox final : public QDialog {
 public:
-    HistoryBox(const std::deque<std::string>& lines, QWidget* parent = nullptr);
+    HistoryBox(const std::deque<std::string>& lines, const ui::Catalogue& catalogue, QWidget* parent = nullptr);
     [[nodiscard]] QTextBrowser& text() { return *text_; }
 
 protected:

@@ -98,7 +98,7 @@ QPushButton& MainWindow::buttonOf(const ui::Component& button) {
 
 void MainWindow::showDialogueHistory() {
     const auto box = [this] {
-        HistoryBox history(form_.dialogueHistory(), this);
+        HistoryBox history(form_.dialogueHistory(), form_.catalogue(), this);
         history.exec();
     };
     if (runAsBox)

@@ -1,5 +1,6 @@
 #include "desktop/positions_menu.hpp"
 
+#include "checkpoint/position_texts.hpp"
 #include "desktop/menu_keys.hpp"
 
 #include <QDateTime>
@@ -10,13 +11,13 @@ namespace desktop {
 QString savedAtNow() { return QDateTime::currentDateTime().toString(QStringLiteral("d. M. yyyy H:mm")); }
 
 PositionsMenu::PositionsMenu(QMenu& hra, app::TfrmHlavni& form, QtClock& clock, QWidget* windowParent)
-    : form_(form), clock_(clock), windowParent_(windowParent) {
+    : form_(form), clock_(clock), windowParent_(windowParent), hra_(&hra) {
     hra.addSeparator();
     // Mnemonics as the game's own items have them, on letters their neighbours leave free.
     const QString taken = takenMnemonics(hra.actions());
-    save_ = hra.addAction(withMnemonic(QString::fromUtf8(kSaveCaption) + QStringLiteral("…"), 'u', taken));
+    save_ = hra.addAction(withMnemonic(QString::fromUtf8(checkpoint::text::kSaveCaption) + QStringLiteral("…"), 'u', taken));
     save_->setShortcut(QKeySequence(QKeySequence::Save));
-    load_ = hra.addAction(withMnemonic(QString::fromUtf8(kLoadCaption) + QStringLiteral("…"), 'p',
+    load_ = hra.addAction(withMnemonic(QString::fromUtf8(checkpoint::text::kLoadCaption) + QStringLiteral("…"), 'p',
                                        taken + takenMnemonics({save_})));
     load_->setShortcut(QKeySequence(QKeySequence::Open));
     QObject::connect(save_, &QAction::triggered, save_, [this] { open(SlotWindowMode::Save); });
@@ -28,6 +29,14 @@ PositionsMenu::PositionsMenu(QMenu& hra, app::TfrmHlavni& form, QtClock& clock, 
     form_.savedAtText = [] { return savedAtNow().toStdString(); };
 }
 
+void PositionsMenu::retranslate(const ui::Catalogue& catalogue) {
+    const QList<QAction*> neighbours = hra_->actions();
+    recaptionAction(*save_, QString::fromStdString(catalogue.translate(checkpoint::text::kSaveCaption)) + QStringLiteral("…"),
+                    neighbours);
+    recaptionAction(*load_, QString::fromStdString(catalogue.translate(checkpoint::text::kLoadCaption)) + QStringLiteral("…"),
+                    neighbours);
+}
+
 void PositionsMenu::open(SlotWindowMode mode) {
     // A shortcut reaches the action even while the menu was never opened.
     if (mode == SlotWindowMode::Save && !form_.gameInProgress()) return;
@@ -35,7 +44,7 @@ void PositionsMenu::open(SlotWindowMode mode) {
     {
         // The game stands still while the player chooses: the position is the moment of the choice.
         ClockHold hold(clock_);
-        SlotWindow window(mode, form_.slotSummaries(), windowParent_);
+        SlotWindow window(mode, form_.slotSummaries(), form_.catalogue(), windowParent_);
         if (whileOpen) QTimer::singleShot(0, &window, [this, &window] { whileOpen(window); });
         if (window.exec() != QDialog::Accepted || !window.chosenSlot()) return;
         changed = mode == SlotWindowMode::Save ? form_.savePosition(*window.chosenSlot()) : form_.loadPosition(*window.chosenSlot());

@@ -19,6 +19,9 @@ public:
     PositionsMenu(const PositionsMenu&) = delete;
     PositionsMenu& operator=(const PositionsMenu&) = delete;
 
+    // Shows the two items in the catalogue's language.
+    void retranslate(const ui::Catalogue& catalogue);
+
     [[nodiscard]] QAction& save() { return *save_; }
     [[nodiscard]] QAction& load() { return *load_; }
 
@@ -33,6 +36,7 @@ private:
     app::TfrmHlavni& form_;
     QtClock& clock_;
     QWidget* windowParent_;
+    QMenu* hra_;
     QAction* save_ = nullptr;
     QAction* load_ = nullptr;
 };

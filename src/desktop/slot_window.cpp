@@ -1,6 +1,8 @@
 #include "desktop/slot_window.hpp"
 
 #include "checkpoint/position_file.hpp"
+#include "checkpoint/position_texts.hpp"
+#include "desktop/desktop_texts.hpp"
 
 #include <QDialogButtonBox>
 #include <QImage>
@@ -30,22 +32,22 @@ QIcon thumbnailOf(const std::string& picture) {
 
 }  // namespace
 
-QString slotText(const app::TfrmHlavni::SlotSummary& slot, SlotWindowMode mode) {
+QString slotText(const app::TfrmHlavni::SlotSummary& slot, SlotWindowMode mode, const ui::Catalogue& catalogue) {
+    const auto tr = [&](const char* source) { return catalogue.translate(source); };
     const bool automatic = slot.slot == checkpoint::kAutoSlot;
-    QString text = automatic ? QStringLiteral("Automatická pozice") : QStringLiteral("Pozice %1").arg(slot.slot);
-    text += QLatin1Char('\n');
-    if (!slot.used)
-        text += QStringLiteral("prázdná");
-    else
-        text += QString::fromStdString(slot.place);
-    if (!slot.savedAt.empty()) text += QStringLiteral("\nuloženo ") + QString::fromStdString(slot.savedAt);
-    if (automatic && mode == SlotWindowMode::Save) text += QStringLiteral("\nukládá se sama, když hra končí");
-    return text;
+    std::string text = automatic ? tr(kAutomaticSlot) : ui::fill(tr(kPlayerSlot), std::to_string(slot.slot));
+    text += '\n';
+    text += slot.used ? slot.place : tr(kEmptySlot);
+    if (!slot.savedAt.empty()) text += '\n' + ui::fill(tr(kSavedAt), slot.savedAt);
+    if (automatic && mode == SlotWindowMode::Save) text += '\n' + tr(kSavesItself);
+    return QString::fromStdString(text);
 }
 
-SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::SlotSummary>& summaries, QWidget* parent)
+SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::SlotSummary>& summaries,
+                       const ui::Catalogue& catalogue, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(mode == SlotWindowMode::Save ? kSaveCaption : kLoadCaption));
+    const auto tr = [&](const char* source) { return QString::fromStdString(catalogue.translate(source)); };
+    setWindowTitle(tr(mode == SlotWindowMode::Save ? checkpoint::text::kSaveCaption : checkpoint::text::kLoadCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
@@ -55,7 +57,7 @@ SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::S
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(list_);
     for (const app::TfrmHlavni::SlotSummary& slot : summaries) {
-        auto* item = new QListWidgetItem(thumbnailOf(slot.picture), slotText(slot, mode), list_);
+        auto* item = new QListWidgetItem(thumbnailOf(slot.picture), slotText(slot, mode, catalogue), list_);
         item->setData(kSlotRole, slot.slot);
         // Saving goes into the player's slots only; loading needs a position that can be read.
         const bool usable = mode == SlotWindowMode::Save ? slot.slot != checkpoint::kAutoSlot : slot.readable;
@@ -73,8 +75,8 @@ SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::S
         }
 
     auto* buttons = new QDialogButtonBox(this);
-    choose_ = buttons->addButton(QString::fromUtf8(mode == SlotWindowMode::Save ? "Uložit" : "Nahrát"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Zrušit"), QDialogButtonBox::RejectRole);
+    choose_ = buttons->addButton(tr(mode == SlotWindowMode::Save ? kSaveButton : kLoadButton), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr(kCancelButton), QDialogButtonBox::RejectRole);
     choose_->setDefault(true);
     choose_->setEnabled(list_->currentItem() != nullptr);
     layout->addWidget(buttons);

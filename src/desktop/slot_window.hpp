@@ -13,14 +13,12 @@
 
 namespace desktop {
 
-inline constexpr const char* kSaveCaption = "Uložit pozici";
-inline constexpr const char* kLoadCaption = "Nahrát pozici";
-
 enum class SlotWindowMode { Save, Load };
 
 class SlotWindow final : public QDialog {
 public:
-    SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::SlotSummary>& summaries, QWidget* parent);
+    SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::SlotSummary>& summaries,
+               const ui::Catalogue& catalogue, QWidget* parent);
 
     // The slot chosen with the button, Enter or a double click; nothing after Zrušit.
     [[nodiscard]] std::optional<int> chosenSlot() const { return chosen_; }
@@ -36,7 +34,7 @@ private:
     std::optional<int> chosen_;
 };
 
-// The line a slot shows: "Pozice 3", "1. den – hospoda", when it was saved.
-QString slotText(const app::TfrmHlavni::SlotSummary& slot, SlotWindowMode mode);
+// The line a slot shows in the catalogue's language: "Pozice 3", "1. den – hospoda", when it was saved.
+QString slotText(const app::TfrmHlavni::SlotSummary& slot, SlotWindowMode mode, const ui::Catalogue& catalogue);
 
 }  // namespace desktop

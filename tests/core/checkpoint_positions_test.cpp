@@ -8,6 +8,7 @@
 #include "script/action.hpp"
 #include "script/session.hpp"
 #include "script/state_json.hpp"
+#include "ui/catalogue.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -215,14 +217,14 @@ TEST_F(PositionTest, TheDumpListsEachSlotsPlace) {
 TEST_F(PositionTest, PlacesReadAsAPlayerWouldSayThem) {
     app::GameState st;
     st.sceneId = app::scene::Taproom;
-    EXPECT_EQ(checkpoint::placeOf(st), "1. den – hospoda");
+    EXPECT_EQ(checkpoint::placeOf(st, ui::Catalogue{}), "1. den – hospoda");
     st.storyStage = app::stage::SecondMorning;
     st.sceneId = app::scene::HotelRoom;
-    EXPECT_EQ(checkpoint::placeOf(st), "2. den – pokoj v hotelu");
+    EXPECT_EQ(checkpoint::placeOf(st, ui::Catalogue{}), "2. den – pokoj v hotelu");
     st.returnMode = 2;
-    EXPECT_EQ(checkpoint::placeOf(st), "2. den – mapa vesnice");
+    EXPECT_EQ(checkpoint::placeOf(st, ui::Catalogue{}), "2. den – mapa vesnice");
     st.storyTick = 740;
-    EXPECT_EQ(checkpoint::placeOf(st), "konec hry");
+    EXPECT_EQ(checkpoint::placeOf(st, ui::Catalogue{}), "konec hry");
 }
 
 // Each bad file is refused with a message naming the slot, and the running game is untouched.
@@ -375,6 +377,42 @@ TEST_F(PositionTest, WritesGoThroughATemporaryFileAndLeaveAReadOnlySlotAlone) {
     script::Session next;
     EXPECT_FALSE(fs::exists(checkpoint::slotPath("data.dat", 1) + ".tmp"));
     EXPECT_TRUE(next.form->savePosition(1));
+}
+
+}  // namespace
+
+namespace {
+
+// The same questions, messages and places in English: each sentence is one translated text
+// with the slot, the place and the reason filled in, never Czech words joined to English ones.
+TEST_F(PositionTest, SavingAndLoadingSpeakTheChosenLanguage) {
+    std::string error;
+    std::optional<ui::Catalogue> english = ui::loadCatalogue("en", error, KVELNOR_CATALOGUE_DIR);
+    ASSERT_TRUE(english) << error;
+    script::Session s(std::move(*english));
+    toSquareHoldingTheCard(s);
+    ASSERT_TRUE(s.form->savePosition(4));
+    s.platform.answers = {false};
+    EXPECT_FALSE(s.form->savePosition(4));
+    EXPECT_EQ(s.platform.questions.back(),
+              "Save position: Slot 4 already holds a saved game (Day 1 – square). Do you want to overwrite it?");
+    s.platform.answers = {false};
+    EXPECT_FALSE(s.form->loadPosition(4));
+    EXPECT_EQ(s.platform.questions.back(),
+              "Load position: Do you really want to load slot 4 (Day 1 – square)? The game in progress will end.");
+
+    EXPECT_FALSE(s.form->loadPosition(6));
+    EXPECT_EQ(s.platform.messages.back(), "Slot 6 is empty.");
+    EXPECT_FALSE(s.form->loadPosition(checkpoint::kAutoSlot));
+    EXPECT_EQ(s.platform.messages.back(), "The automatic save is empty.");
+    std::ofstream(slotFile(3), std::ios::binary | std::ios::trunc) << "{\"hello\": 1}";
+    EXPECT_FALSE(s.form->loadPosition(3));
+    EXPECT_EQ(s.platform.messages.back(),
+              "Slot 3 cannot be loaded: the file is not a saved position of this game. The game goes on unchanged.");
+
+    const std::vector<app::TfrmHlavni::SlotSummary> slots = s.form->slotSummaries();
+    EXPECT_EQ(slots.at(3).place, "damaged save");
+    EXPECT_EQ(slots.at(4).place, "Day 1 – square");
 }
 
 }  // namespace

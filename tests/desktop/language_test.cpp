@@ -1,6 +1,8 @@
 // "Nastavení → Jazyk" in the whole desktop game: a choice changes every text on screen at once,
 // the line being shown and Qt's own box buttons included, and is kept for the next run.
 #include "desktop/game.hpp"
+#include "desktop/history_box.hpp"
+#include "desktop/pace_menu.hpp"
 #include "desktop/qt_language.hpp"
 #include "desktop/view_menu.hpp"
 #include "info/about_text.hpp"
@@ -76,6 +78,18 @@ TEST_F(WithCatalogues, ChoosingEnglishChangesEverythingAtOnceAndCzechComesBack) 
     EXPECT_EQ(game.controls.windowTitle(), "Controls");
     EXPECT_EQ(game.about.windowTitle(), "About");
     EXPECT_EQ(game.about.line(info::kVersion).text(), "version 1.0");
+    // The window's own additions follow: the pace items, the positions and their window.
+    EXPECT_EQ(plain(game.mainWindow.paceMenu().history().text()), "Dialogue history");
+    EXPECT_EQ(plain(game.mainWindow.paceMenu().reveal().text()), "Show hotspots");
+    EXPECT_EQ(plain(game.positions.save().text()), "Save position…");
+    EXPECT_EQ(plain(game.positions.load().text()), "Load position…");
+    const app::TfrmHlavni::SlotSummary empty{.slot = 2};
+    EXPECT_EQ(desktop::slotText(empty, desktop::SlotWindowMode::Save, game.form.catalogue()), "Slot 2\nempty");
+    const app::TfrmHlavni::SlotSummary automatic{.slot = 0, .used = true, .readable = true, .place = "Day 2 – inn",
+                                                 .savedAt = "9. 12. 2026 15:40"};
+    EXPECT_EQ(desktop::slotText(automatic, desktop::SlotWindowMode::Save, game.form.catalogue()),
+              "Automatic save\nDay 2 – inn\nsaved 9. 12. 2026 15:40\nsaved by itself when the game ends");
+    EXPECT_NE(desktop::historyHtml({"Kovář:Děkuji."}, game.form.catalogue()).indexOf("Thank you."), -1);
 
     QStringList texts;
     kvdesk::handleNextBox([&](QMessageBox& box) {

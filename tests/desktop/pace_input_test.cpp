@@ -94,9 +94,9 @@ TEST_F(PaceWindow, TabHeldOutlinesWhatAClickWouldReachAndTouchesNothing) {
 }
 
 TEST(HistoryHtml, PutsEachSpeakerInBoldAndEscapesTheText) {
-    EXPECT_EQ(desktop::historyHtml({"Starosta(křičí):Stůj!\nHned!", "Agent:<a> & b"}),
+    EXPECT_EQ(desktop::historyHtml({"Starosta(křičí):Stůj!\nHned!", "Agent:<a> & b"}, ui::Catalogue{}),
               "<p><b>Starosta(křičí):</b> Stůj! Hned!</p><p><b>Agent:</b> &lt;a&gt; &amp; b</p>");
-    EXPECT_NE(desktop::historyHtml({}).indexOf("Zatím nezazněl žádný rozhovor."), -1);
+    EXPECT_NE(desktop::historyHtml({}, ui::Catalogue{}).indexOf("Zatím nezazněl žádný rozhovor."), -1);
 }
 
 TEST(HistoryBox, OpensFromTheMenuWithTheNewestLineAtTheBottomWhileTheClockIsHeld) {
