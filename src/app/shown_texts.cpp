@@ -5,6 +5,7 @@
 #include "app/form_texts.hpp"
 #include "app/main_form.hpp"
 #include "app/messages.hpp"
+#include "app/title_texts.hpp"
 #include "checkpoint/checkpoint_file.hpp"
 #include "checkpoint/position_place.hpp"
 #include "checkpoint/position_texts.hpp"
@@ -34,6 +35,7 @@ std::vector<ShownText> allShownTexts() {
     for (const char* text : {checkpoint::kCannotOpen, checkpoint::kCannotClose}) add(text, "message box");
     for (const char* text : checkpoint::text::kAll) add(text, "saving and loading positions");
     for (const std::string& words : checkpoint::placeWords()) add(words, "a saved position's place");
+    for (const char* text : title::kAll) add(text, "the title picture (drawn by artgen in each language)");
     add(info::kControlsCaption, "Controls window title");
     add(info::kControlsHeading.text, "Controls window");
     for (const info::PlacedText& line : info::kHelpLines) add(line.text, "Controls window");

@@ -1,6 +1,7 @@
 #include "desktop/form_view.hpp"
 
 #include "app/component_table.hpp"
+#include "app/localized_picture.hpp"
 #include "desktop/fonts.hpp"
 #include "desktop/frame_theme.hpp"
 #include "desktop/held_view.hpp"
@@ -31,14 +32,21 @@ ui::Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; 
 void FormView::refresh() {
     for (const auto& component : form_.stack.all()) {
         DecodedPicture& decoded = pictures_[component.get()];
-        if (decoded.loads == component->pictureLoads()) continue;
+        const std::string& path = component->picture();
+        // A change of language draws a worded picture again, though the game loaded nothing.
+        std::string shown = path.empty() ? std::string() : app::shownPicture(path, form_.catalogue().language());
+        if (decoded.loads == component->pictureLoads() && decoded.shown == shown) continue;
         decoded.loads = component->pictureLoads();
         decoded.scaled = QImage();
-        const std::string& path = component->picture();
-        if (path.empty())
+        if (path.empty()) {
             decoded.image = QImage();
-        else
-            decoded.image = store_ != nullptr ? store_->take(path) : decodePicture(path);
+        } else {
+            const auto decode = [this](const std::string& file) { return store_ != nullptr ? store_->take(file) : decodePicture(file); };
+            decoded.image = decode(shown);
+            // A damaged drawing in the language falls back to the game's own picture.
+            if (decoded.image.isNull() && shown != path) decoded.image = decode(path);
+        }
+        decoded.shown = std::move(shown);
     }
     // Only the scene and whatever is drawn beyond it (a held picture near the scene's edge) is
     // painted again: the frame and the widgets on it stay as they are.

@@ -63,6 +63,7 @@ protected:
 private:
     struct DecodedPicture {
         std::uint64_t loads = 0;
+        std::string shown;  // the file drawn: the picture, or its drawing in the player's language
         QImage image;
         QImage scaled;  // the part drawn, at the current scale; null until needed
     };

@@ -61,7 +61,9 @@ protected:
         fs::remove_all(base_);
         for (const char* run : {"first", "second"}) {
             const fs::path out = base_ / run;
-            fs::create_directories(out);
+            fs::create_directories(out / "data" / "lang");
+            // The English catalogue beside the data: the title is drawn again in its words.
+            fs::copy_file(fs::path(KVELNOR_CATALOGUE_DIR) / "en.mo", out / "data" / "lang" / "en.mo");
             const std::string command = std::string("\"") + ARTGEN_PROGRAM + "\" \"" + out.string() + "\"";
             exitCodes_.push_back(std::system(command.c_str()));
         }
@@ -89,7 +91,28 @@ TEST_F(ArtgenOutput, WritesNothingTheGameDoesNotName) {
     std::set<std::string> named(app::kAllDataFiles.begin(), app::kAllDataFiles.end());
     ASSERT_TRUE(fs::is_directory(data()));
     for (const fs::directory_entry& entry : fs::directory_iterator(data()))
-        EXPECT_TRUE(named.count("data/" + entry.path().filename().string())) << entry.path() << " is not named by the game";
+        if (entry.path().filename() != "lang") {
+            EXPECT_TRUE(named.count("data/" + entry.path().filename().string())) << entry.path() << " is not named by the game";
+        }
+    // Beside the catalogue only the pictures with the game's own words, in its language.
+    std::set<std::string> besideCatalogue;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data() / "lang"))
+        if (entry.is_regular_file()) besideCatalogue.insert(fs::relative(entry.path(), data()).string());
+    EXPECT_EQ(besideCatalogue, (std::set<std::string>{"lang/en.mo", "lang/en/Uvod.bmp"}));
+}
+
+TEST_F(ArtgenOutput, TheTitleIsDrawnAgainInEnglishOnTheSamePicture) {
+    const auto czech = readBitmap(readFile(file(pic::uvod)));
+    const auto english = readBitmap(readFile(data() / "lang" / "en" / "Uvod.bmp"));
+    ASSERT_TRUE(czech.has_value());
+    ASSERT_TRUE(english.has_value()) << "no English title, or not a 24-bit bitmap";
+    ASSERT_EQ(english->width, czech->width);
+    ASSERT_EQ(english->height, czech->height);
+    // Only the words differ: most of the picture is the same, the lines of text are not.
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < czech->pixels.size(); ++i) differing += czech->pixels[i] != english->pixels[i];
+    EXPECT_GT(differing, czech->pixels.size() / 200);
+    EXPECT_LT(differing, czech->pixels.size() / 5);
 }
 
 TEST_F(ArtgenOutput, EveryPictureIsA24BitBitmapOfItsComponentsSize) {

@@ -2,6 +2,9 @@
 // show, keeps the dialogue's speakers, names and line breaks, and a language switch changes
 // what is shown at once without touching a rule.
 #include "../support/mo_bytes.hpp"
+#include "../support/temp_dir.hpp"
+#include "../support/working_directory.hpp"
+#include "app/localized_picture.hpp"
 #include "app/shown_texts.hpp"
 #include "explore/explorer.hpp"
 #include "desktop/desktop_texts.hpp"
@@ -13,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -100,6 +104,22 @@ TEST(Translations, DialogueKeepsSpeakersNamesAndLineBreaks) {
             }
         }
     }
+}
+
+// Only the worded title is drawn again for a language, and only when its drawing is there.
+TEST(Translations, TheTitleIsShownInTheLanguagesDrawingWhenThereIsOne) {
+    const kvtest::TempDir dir;
+    const kvtest::WorkingDirectory here(dir.path());
+    const std::string english = app::localizedPicturePath(pic::uvod, "en");
+    EXPECT_EQ(english, "data/lang/en/Uvod.bmp");
+    EXPECT_EQ(app::shownPicture(pic::uvod, "en"), pic::uvod) << "no drawing yet: the Czech title";
+    std::filesystem::create_directories("data/lang/en");
+    std::ofstream(english) << "BM";
+    EXPECT_EQ(app::shownPicture(pic::uvod, "en"), english);
+    EXPECT_EQ(app::shownPicture(pic::uvod, "cs"), pic::uvod);
+    EXPECT_EQ(app::shownPicture(pic::namesti1, "en"), pic::namesti1);
+    std::filesystem::create_directories("data/lang/de/Uvod.bmp");  // not a file
+    EXPECT_EQ(app::shownPicture(pic::uvod, "de"), pic::uvod);
 }
 
 TEST(Translations, CaptionsTypeWithinTheirKeysAndItemCaptionsStayDistinct) {

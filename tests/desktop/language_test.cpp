@@ -150,4 +150,24 @@ TEST_F(WithCatalogues, TheControlsWindowFitsEveryEnglishLine) {
     desktop::useCzech(*QCoreApplication::instance());
 }
 
+// The title carries the game's own words: a switch draws it again in the language at once.
+TEST_F(WithCatalogues, TheTitleIsDrawnInTheChosenLanguage) {
+    std::filesystem::create_directories(std::filesystem::path("data") / "lang" / "en");
+    std::filesystem::copy_file(std::filesystem::path(KVELNOR_CATALOGUE_DIR) / "en" / "Uvod.bmp", "data/lang/en/Uvod.bmp");
+    desktop::Game game(settings());
+    game.start();
+    QApplication::processEvents();
+    game.form.showPicture(pic::uvod);
+    game.mainWindow.refresh();
+    const QImage czech = game.mainWindow.view().imageOf(*game.form.imgHlavni);
+    ASSERT_FALSE(czech.isNull());
+    ASSERT_TRUE(game.setLanguage("en"));
+    const QImage english = game.mainWindow.view().imageOf(*game.form.imgHlavni);
+    ASSERT_FALSE(english.isNull());
+    EXPECT_NE(english, czech);
+    EXPECT_EQ(game.form.imgHlavni->picture(), pic::uvod) << "the game still names its own picture";
+    ASSERT_TRUE(game.setLanguage("cs"));
+    EXPECT_EQ(game.mainWindow.view().imageOf(*game.form.imgHlavni), czech);
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // The table of everything artgen can make: each data file name with the function that draws or synthesises it.
 #pragma once
 
+#include "ui/catalogue.hpp"
+
 #include <QImage>
 
 #include <cstdint>
@@ -41,6 +43,9 @@ void addFirstDayCutscenes(Catalogue& c);
 void addSecondDayCutscenes(Catalogue& c);
 void addEndingCutscenes(Catalogue& c);
 void addSounds(Catalogue& c);
+
+// The title picture with its words in the catalogue's language (Czech: the game's own 1st picture).
+QImage titlePictureIn(const ui::Catalogue& words);
 
 // The whole catalogue, every area added.
 Catalogue fullCatalogue();

@@ -11,6 +11,8 @@
 #include "village_square.hpp"
 
 #include "app/data_files.hpp"
+#include "app/title_texts.hpp"
+#include "ui/catalogue.hpp"
 
 namespace artgen {
 
@@ -35,7 +37,8 @@ void villageSkyline(QPainter& p, qreal baseY, QColor colour) {
     paperShape(p, united(skyline), colour, 1.0);
 }
 
-void titlePicture(QPainter& p) {
+void titlePicture(QPainter& p, const ui::Catalogue& words) {
+    const auto said = [&](const char* czech) { return QString::fromStdString(words.translate(czech)); };
     sky(p, QRectF(0, 0, 800, 600), QColor(60, 70, 130), QColor(250, 170, 100));
     sun(p, QPointF(560, 360), 44, QColor(255, 210, 140));
     cloud(p, QPointF(160, 120), 40, QColor(250, 200, 180));
@@ -45,9 +48,9 @@ void titlePicture(QPainter& p) {
     hills(p, 520, 80, QColor(70, 80, 60), 43);
     tree(p, QPointF(700, 600), 320, QColor(60, 80, 50), 44, true);
     title(p, QRectF(100, 130, 600, 130), QStringLiteral("Kvelnor"), QColor(255, 236, 190));
-    fittedText(p, QRectF(200, 60, 400, 30), QStringLiteral("Studio Kvelnor uvádí"), Face::Serif, QColor(255, 240, 220));
-    fittedText(p, QRectF(180, 262, 440, 34), QStringLiteral("Záhada zmizelého inženýra"), Face::SerifBold, QColor(255, 226, 180));
-    fittedText(p, QRectF(140, 548, 520, 26), QStringLiteral("Novou hru začnete v nabídce Hra → Nová"), Face::Sans, QColor(255, 246, 230));
+    fittedText(p, QRectF(200, 60, 400, 30), said(app::title::kPresents), Face::Serif, QColor(255, 240, 220));
+    fittedText(p, QRectF(180, 262, 440, 34), said(app::title::kSubtitle), Face::SerifBold, QColor(255, 226, 180));
+    fittedText(p, QRectF(140, 548, 520, 26), said(app::title::kHowToStart), Face::Sans, QColor(255, 246, 230));
 }
 
 void distanceSign(QPainter& p, const QRectF& board) {
@@ -119,8 +122,12 @@ void newsBroadcast(QPainter& p) {
 
 }  // namespace
 
+QImage titlePictureIn(const ui::Catalogue& words) {
+    return render(Grade::Neutral, 1001, [&](QPainter& p) { titlePicture(p, words); });
+}
+
 void addOpeningCutscenes(Catalogue& c) {
-    c.picture(pic::uvod, [] { return render(Grade::Neutral, 1001, titlePicture); });
+    c.picture(pic::uvod, [] { return titlePictureIn(ui::Catalogue()); });
     c.picture(pic::story1, [] { return render(Grade::WarmDay, 1002, roadToVillage); });
     c.picture(pic::story2, [] { return render(Grade::WarmDay, 1003, villageEntrance); });
     c.picture(pic::story3, [] { return render(Grade::WarmDay, 1004, arrival); });

@@ -5,6 +5,8 @@
 #include "wav.hpp"
 
 #include "app/data_files.hpp"
+#include "app/localized_picture.hpp"
+#include "ui/catalogue.hpp"
 
 #include <QGuiApplication>
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -22,7 +25,8 @@ namespace {
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: artgen OUTDIR                  write every data file into OUTDIR/data\n"
+                 "usage: artgen OUTDIR                  write every data file into OUTDIR/data (and the title\n"
+                 "                                      in each language of OUTDIR/data/lang/*.mo)\n"
                  "       artgen --contact-sheet FILE.png  draw every picture with its name on one sheet\n"
                  "       artgen --picture NAME FILE.png   draw one picture, e.g. data/namesti1.bmp\n");
 }
@@ -85,6 +89,31 @@ bool writeData(const artgen::Catalogue& c, const std::filesystem::path& outDir) 
     return ok;
 }
 
+// The pictures with the game's own words, drawn again in each language whose catalogue lies in
+// data/lang, beside it: data/lang/en/Uvod.bmp. A damaged catalogue is named and left out.
+bool writeLocalizedPictures(const std::filesystem::path& outDir) {
+    const std::string catalogues = (outDir / app::kCatalogueDirectory).string();
+    bool ok = true;
+    for (const std::string& language : ui::availableLanguages(catalogues)) {
+        if (language == ui::kSourceLanguage) continue;
+        std::string error;
+        const std::optional<ui::Catalogue> words = ui::loadCatalogue(language, error, catalogues);
+        if (!words) {
+            std::fprintf(stderr, "artgen: %s\n", error.c_str());
+            ok = false;
+            continue;
+        }
+        const std::filesystem::path target = outDir / app::localizedPicturePath(pic::uvod, language);
+        std::filesystem::create_directories(target.parent_path());
+        const QImage image = artgen::titlePictureIn(*words).convertToFormat(QImage::Format_RGB888);
+        if (!image.save(QString::fromStdString(target.string()), "BMP")) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", target.string().c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 bool writeContactSheet(const artgen::Catalogue& c, const QString& file) {
     std::vector<std::pair<std::string, QImage>> pictures;
     for (std::string_view nameView : app::kAllDataFiles) {
@@ -129,5 +158,7 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
-    return writeData(catalogue, std::filesystem::path(args[1].toStdString())) ? 0 : 1;
+    const std::filesystem::path outDir(args[1].toStdString());
+    const bool data = writeData(catalogue, outDir);
+    return data && writeLocalizedPictures(outDir) ? 0 : 1;
 }
