@@ -1,12 +1,11 @@
 #include "desktop/slot_window.hpp"
 
-#include "checkpoint/position_file.hpp"
-#include "checkpoint/position_texts.hpp"
 #include "desktop/desktop_texts.hpp"
 
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace desktop {
@@ -33,21 +32,16 @@ QIcon thumbnailOf(const std::string& picture) {
 }  // namespace
 
 QString slotText(const app::TfrmHlavni::SlotSummary& slot, SlotWindowMode mode, const ui::Catalogue& catalogue) {
-    const auto tr = [&](const char* source) { return catalogue.translate(source); };
-    const bool automatic = slot.slot == checkpoint::kAutoSlot;
-    std::string text = automatic ? tr(kAutomaticSlot) : ui::fill(tr(kPlayerSlot), std::to_string(slot.slot));
-    text += '\n';
-    text += slot.used ? slot.place : tr(kEmptySlot);
-    if (!slot.savedAt.empty()) text += '\n' + ui::fill(tr(kSavedAt), slot.savedAt);
-    if (automatic && mode == SlotWindowMode::Save) text += '\n' + tr(kSavesItself);
-    return QString::fromStdString(text);
+    QStringList lines;
+    for (const std::string& line : slotLines(slot, mode, catalogue)) lines << QString::fromStdString(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::SlotSummary>& summaries,
                        const ui::Catalogue& catalogue, QWidget* parent)
     : QDialog(parent) {
     const auto tr = [&](const char* source) { return QString::fromStdString(catalogue.translate(source)); };
-    setWindowTitle(tr(mode == SlotWindowMode::Save ? checkpoint::text::kSaveCaption : checkpoint::text::kLoadCaption));
+    setWindowTitle(tr(slotWindowCaption(mode)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
@@ -59,23 +53,12 @@ SlotWindow::SlotWindow(SlotWindowMode mode, const std::vector<app::TfrmHlavni::S
     for (const app::TfrmHlavni::SlotSummary& slot : summaries) {
         auto* item = new QListWidgetItem(thumbnailOf(slot.picture), slotText(slot, mode, catalogue), list_);
         item->setData(kSlotRole, slot.slot);
-        // Saving goes into the player's slots only; loading needs a position that can be read.
-        const bool usable = mode == SlotWindowMode::Save ? slot.slot != checkpoint::kAutoSlot : slot.readable;
-        if (!usable) item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        if (!slotUsable(slot, mode)) item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
     }
-    // The first usable slot is ready for Enter: when saving the first empty one.
-    for (int pass = 0; pass < 2 && list_->currentItem() == nullptr; ++pass)
-        for (int row = 0; row < list_->count(); ++row) {
-            QListWidgetItem* item = list_->item(row);
-            const bool empty = summaries[static_cast<std::size_t>(row)].used == false;
-            if ((item->flags() & Qt::ItemIsEnabled) && (pass == 1 || mode == SlotWindowMode::Load || empty)) {
-                list_->setCurrentItem(item);
-                break;
-            }
-        }
+    if (const std::optional<std::size_t> row = preselectedSlot(summaries, mode)) list_->setCurrentRow(static_cast<int>(*row));
 
     auto* buttons = new QDialogButtonBox(this);
-    choose_ = buttons->addButton(tr(mode == SlotWindowMode::Save ? kSaveButton : kLoadButton), QDialogButtonBox::AcceptRole);
+    choose_ = buttons->addButton(tr(slotChooseCaption(mode)), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr(kCancelButton), QDialogButtonBox::RejectRole);
     choose_->setDefault(true);
     choose_->setEnabled(list_->currentItem() != nullptr);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/main_form.hpp"
+#include "desktop/slot_choice.hpp"
 
 #include <QDialog>
 #include <QListWidget>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace desktop {
-
-enum class SlotWindowMode { Save, Load };
 
 class SlotWindow final : public QDialog {
 public:
