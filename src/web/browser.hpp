@@ -19,6 +19,8 @@ public:
     // Opens an information window over the page; returns at once.
     virtual void showWindow(ui::InfoWindow which) = 0;
     virtual void quit() = 0;
+    // The player's local date and time as a saved position shows it: "9. 12. 2026 14:05".
+    virtual std::string savedAtNow() = 0;
 };
 
 }  // namespace web

@@ -53,6 +53,16 @@ EMSCRIPTEN_KEEPALIVE void kv_list_click(int entry) {
 EMSCRIPTEN_KEEPALIVE void kv_list_double_click(int entry) { game->listDoubleClick(entry); }
 EMSCRIPTEN_KEEPALIVE void kv_button(const char* name) { game->button(name); }
 
+// The saved positions: mode 0 saving, 1 loading. Saving and loading may ask (they wait for the page).
+EMSCRIPTEN_KEEPALIVE const char* kv_slots(int mode) {
+    return answer(web::slotWindowJson(*game, mode == 0 ? desktop::SlotWindowMode::Save : desktop::SlotWindowMode::Load));
+}
+EMSCRIPTEN_KEEPALIVE int kv_save_position(int slot) { return game->savePosition(slot) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int kv_load_position(int slot) { return game->loadPosition(slot) ? 1 : 0; }
+// The browser would not keep a slot's file: the game's message for a save not written.
+EMSCRIPTEN_KEEPALIVE const char* kv_slot_not_written(int slot) { return answer(game->slotNotKept(slot)); }
+EMSCRIPTEN_KEEPALIVE void kv_page_closing() { game->pageClosing(); }
+
 EMSCRIPTEN_KEEPALIVE void kv_advance(double ms) { game->advance(static_cast<std::int64_t>(ms)); }
 EMSCRIPTEN_KEEPALIVE void kv_settle() { game->settle(); }
 EMSCRIPTEN_KEEPALIVE const char* kv_aim(const char* name) {

@@ -5,6 +5,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 namespace {
 
 EM_JS(int, pageHasFile, (const char* path), { return Module.page.hasFile(UTF8ToString(path)) ? 1 : 0; });
@@ -14,6 +16,14 @@ EM_ASYNC_JS(int, pageAsk, (const char* caption, const char* text, int question),
 });
 EM_JS(void, pageShowWindow, (int which), { Module.page.showWindow(which); });
 EM_JS(void, pageQuit, (), { Module.page.quit(); });
+// The text is handed over in memory the caller frees.
+EM_JS(char*, pageSavedAtNow, (), {
+    const text = Module.page.savedAtNow();
+    const size = lengthBytesUTF8(text) + 1;
+    const memory = _malloc(size);
+    stringToUTF8(text, memory, size);
+    return memory;
+});
 
 }  // namespace
 
@@ -32,5 +42,12 @@ bool PageBridge::ask(const std::string& caption, const std::string& text) {
 void PageBridge::showWindow(ui::InfoWindow which) { pageShowWindow(which == ui::InfoWindow::Controls ? 0 : 1); }
 
 void PageBridge::quit() { pageQuit(); }
+
+std::string PageBridge::savedAtNow() {
+    char* text = pageSavedAtNow();
+    std::string out(text);
+    std::free(text);
+    return out;
+}
 
 }  // namespace web

@@ -13,6 +13,7 @@ public:
     bool ask(const std::string& caption, const std::string& text) override;
     void showWindow(ui::InfoWindow which) override;
     void quit() override;
+    std::string savedAtNow() override;
 };
 
 }  // namespace web

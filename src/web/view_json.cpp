@@ -2,6 +2,8 @@
 
 #include "desktop/cursor_art.hpp"
 #include "desktop/held_view.hpp"
+#include "checkpoint/position_texts.hpp"
+#include "desktop/desktop_texts.hpp"
 #include "info/about_text.hpp"
 #include "info/controls_text.hpp"
 #include "inventory/combine_step.hpp"
@@ -33,6 +35,34 @@ json menuJson(const ui::MenuItem& item) {
             {"checked", item.checked()},
             {"radio", item.radioGroup() != 0},
             {"children", children}};
+}
+
+// The page's own items, beside the game's: saving positions at the end of "Hra", and the menu
+// "Zobrazení" before the last menu, as the desktop window adds them. Their names are the
+// desktop's; the page answers them itself.
+
+json pageItem(const char* name, const std::string& caption, bool enabled) {
+    return {{"name", name}, {"caption", caption}, {"enabled", enabled}, {"checked", false},
+            {"radio", false}, {"page", true}, {"children", json::array()}};
+}
+
+json menuWithPageItems(const app::TfrmHlavni& form) {
+    json menu = json::array();
+    for (const ui::MenuItem* top : form.mm.topLevel()) menu.push_back(menuJson(*top));
+    for (json& top : menu)
+        if (top["name"] == "mmHra") {
+            top["children"].push_back({{"separator", true}});
+            const std::string ellipsis = "…";
+            // Before a game there is nothing to save.
+            top["children"].push_back(
+                pageItem("mmUlozitPozici", form.tr(checkpoint::text::kSaveCaption) + ellipsis, form.gameInProgress()));
+            top["children"].push_back(pageItem("mmNahratPozici", form.tr(checkpoint::text::kLoadCaption) + ellipsis, true));
+        }
+    json view = pageItem("mmZobrazeni", form.tr(desktop::kViewMenuCaption), true);
+    view["children"] = json::array({pageItem("mmHistorie", form.tr(desktop::kHistoryItemCaption), true),
+                                    pageItem("mmAktivniMista", form.tr(desktop::kRevealItemCaption), true)});
+    menu.insert(menu.empty() ? menu.end() : menu.end() - 1, view);
+    return menu;
 }
 
 json componentJson(const ui::Component& c) {
@@ -68,9 +98,6 @@ std::string viewJson(const WebGame& game) {
     for (int p = 0; heldCaption && p < list.count() && highlighted.is_null(); ++p)
         if (list.caption(p) == *heldCaption) highlighted = p;
 
-    json menu = json::array();
-    for (const ui::MenuItem* top : form.mm.topLevel()) menu.push_back(menuJson(*top));
-
     const json view = {{"changes", form.changes.value},
                        {"stack", stack},
                        {"line", form.lblText.text()},
@@ -81,8 +108,9 @@ std::string viewJson(const WebGame& game) {
                          {"visible", list.visible()},
                          {"items", list.captions()},
                          {"highlighted", highlighted}}},
-                       {"menu", menu},
+                       {"menu", menuWithPageItems(form)},
                        {"storyTick", form.state.storyTick},
+                       {"gameInProgress", form.gameInProgress()},
                        {"combinationArmed", inventory::combinationArmed(form)},
                        {"quit", game.platform.quitRequested()}};
     return view.dump();
@@ -96,9 +124,32 @@ std::string reachableJson(const WebGame& game) {
 }
 
 std::string historyJson(const WebGame& game) {
+    const app::TfrmHlavni& form = game.form;
     json lines = json::array();
-    for (const std::string& line : game.form.dialogueHistory()) lines.push_back(line);
-    return lines.dump();
+    for (const std::string& line : form.dialogueHistory()) lines.push_back(line);
+    return json{{"caption", form.tr(desktop::kHistoryCaption)},
+                {"empty", form.tr(desktop::kHistoryEmpty)},
+                {"close", form.tr(desktop::kCloseButton)},
+                {"lines", lines}}
+        .dump();
+}
+
+std::string slotWindowJson(const WebGame& game, desktop::SlotWindowMode mode) {
+    const std::vector<app::TfrmHlavni::SlotSummary> summaries = game.slots();
+    json slots = json::array();
+    const app::TfrmHlavni& form = game.form;
+    for (const app::TfrmHlavni::SlotSummary& slot : summaries)
+        slots.push_back({{"slot", slot.slot},
+                         {"lines", desktop::slotLines(slot, mode, form.catalogue())},
+                         {"usable", desktop::slotUsable(slot, mode)},
+                         {"picture", slot.picture}});
+    const std::optional<std::size_t> ready = desktop::preselectedSlot(summaries, mode);
+    return json{{"caption", form.tr(desktop::slotWindowCaption(mode))},
+                {"choose", form.tr(desktop::slotChooseCaption(mode))},
+                {"cancel", form.tr(desktop::kCancelButton)},
+                {"slots", slots},
+                {"preselected", ready ? json(*ready) : json(nullptr)}}
+        .dump();
 }
 
 std::string pointerJson(const PointerLook& look) { return json{{"cursor", look.cursor}, {"hint", look.hint}}.dump(); }

@@ -2,10 +2,14 @@
 
 #include "app/component_table.hpp"
 #include "app/settle.hpp"
+#include "checkpoint/position_file.hpp"
+#include "checkpoint/position_texts.hpp"
 
 namespace web {
 
-WebGame::WebGame(Browser& browser) : platform(clock, browser), form(clock, platform) {}
+WebGame::WebGame(Browser& browser) : platform(clock, browser), form(clock, platform) {
+    form.savedAtText = [&browser] { return browser.savedAtNow(); };
+}
 
 void WebGame::start() { form.FormCreate(); }
 
@@ -68,6 +72,19 @@ void WebGame::listDoubleClick(int entry) {
 void WebGame::button(const std::string& name) {
     for (ui::Component* b : {&form.btnZpet, &form.btnPruzkum, &form.btnSpojit})
         if (b->name() == name && b->enabled() && b->visible() && b->onClick) b->onClick();
+}
+
+bool WebGame::savePosition(int slot) { return form.gameInProgress() && form.savePosition(slot); }
+
+bool WebGame::loadPosition(int slot) { return form.loadPosition(slot); }
+
+void WebGame::pageClosing() {
+    if (!platform.quitRequested()) form.autosave();
+}
+
+std::string WebGame::slotNotKept(int slot) const {
+    using namespace checkpoint::text;
+    return checkpoint::fillSlot(kCannotSave, kCannotSaveAuto, slot, form, {form.tr(kDiskWriteFailed)});
 }
 
 void WebGame::advance(std::int64_t ms) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace web {
 
@@ -55,6 +56,18 @@ public:
     // does what Zpět does (the rules decide when each applies).
     void advanceStory() { form.advance(); }
     void escape() { form.escape(); }
+
+    // The saved positions, as the slot window lists them (the automatic slot first).
+    [[nodiscard]] std::vector<app::TfrmHlavni::SlotSummary> slots() const { return form.slotSummaries(); }
+    // Saves into or loads a chosen slot with the game's own questions and messages; true when done.
+    // Saving needs a game in progress (a shortcut key can ask at any moment).
+    bool savePosition(int slot);
+    bool loadPosition(int slot);
+    // The page is going away (closed or reloaded): a game in progress goes into the automatic
+    // slot, as when the desktop's window is closed. Nothing can be asked any more.
+    void pageClosing();
+    // The game's message for a save whose file the browser would not keep (full or refused).
+    [[nodiscard]] std::string slotNotKept(int slot) const;
 
     // Lets the page's real time pass on the game's clock.
     void advance(std::int64_t ms);

@@ -38,6 +38,7 @@ public:
     }
     void showWindow(ui::InfoWindow which) override { windows.push_back(which); }
     void quit() override { quitCalls++; }
+    std::string savedAtNow() override { return "9. 12. 2026 14:05"; }
 
     std::set<std::string> missing;
     std::vector<std::string> sounds, messages, questions;
@@ -179,21 +180,22 @@ TEST_F(WebGameTest, RevealAndHistoryAreTheCoreAnswers) {
     ASSERT_EQ(spots.size(), reachable.size());
     ASSERT_FALSE(reachable.empty());
     for (std::size_t i = 0; i < reachable.size(); ++i) EXPECT_EQ(spots[i]["name"], reachable[i]->name());
-    const json history = json::parse(web::historyJson(game));
+    const json history = json::parse(web::historyJson(game))["lines"];
     ASSERT_EQ(history.size(), game.form.dialogueHistory().size());
     ASSERT_FALSE(history.empty());
     EXPECT_EQ(history.back(), game.form.dialogueHistory().back());
     // Nová empties it, as the rules say.
     game.menu("mmNova");
-    EXPECT_TRUE(json::parse(web::historyJson(game)).empty());
+    EXPECT_TRUE(json::parse(web::historyJson(game))["lines"].empty());
 }
 
 TEST_F(WebGameTest, MenuViewCarriesTheCzechItemsAndTheirState) {
     const json menu = view()["menu"];
-    ASSERT_EQ(menu.size(), 3u);
+    ASSERT_EQ(menu.size(), 4u);
     EXPECT_EQ(menu[0]["caption"], "Hra");
     EXPECT_EQ(menu[1]["caption"], "Nastavení");
-    EXPECT_EQ(menu[2]["caption"], "Informace");
+    EXPECT_EQ(menu[2]["caption"], "Zobrazení");
+    EXPECT_EQ(menu[3]["caption"], "Informace");
     // No data.dat: "Nahrát" is disabled, and the start-up said so in a box.
     EXPECT_EQ(menu[0]["children"][1]["caption"], "Nahrát");
     EXPECT_FALSE(menu[0]["children"][1]["enabled"]);
@@ -247,3 +249,88 @@ TEST(WebLooks, SixCursorsOfWholeRowsAndBothWindowsTexts) {
 }
 
 }  // namespace
+
+// The page's own items sit where the desktop puts them and are marked as the page's, so the page
+// never sends them to the game's menu; saving is greyed until a game runs.
+TEST_F(WebGameTest, PageItemsFollowTheGameItemsAndSavingWaitsForAGame) {
+    const auto items = [&] { return view()["menu"][0]["children"]; };
+    json hra = items();
+    ASSERT_EQ(hra.size(), 6u);
+    EXPECT_EQ(hra[2]["caption"], "Konec");
+    EXPECT_TRUE(hra[3]["separator"]);
+    EXPECT_EQ(hra[4]["caption"], "Uložit pozici…");
+    EXPECT_EQ(hra[5]["caption"], "Nahrát pozici…");
+    EXPECT_TRUE(hra[4]["page"]);
+    EXPECT_FALSE(hra[4]["enabled"]);
+    EXPECT_TRUE(hra[5]["enabled"]);
+    const json view_menu = view()["menu"][2];
+    EXPECT_TRUE(view_menu["page"]);
+    EXPECT_EQ(view_menu["children"][0]["caption"], "Historie rozhovorů");
+    EXPECT_EQ(view_menu["children"][1]["caption"], "Ukázat aktivní místa");
+    // A shortcut key before any game saves nothing and asks nothing.
+    EXPECT_FALSE(game.savePosition(1));
+    EXPECT_TRUE(page.questions.empty());
+    EXPECT_FALSE(game.slots()[1].used);
+    playToSquare();
+    EXPECT_TRUE(items()[4]["enabled"]);
+}
+
+// Save on the square, play on, load it back: the scene is the saved one; saving over it asks and
+// No keeps the old file; the list shows the slot with the page's date and the scene's picture.
+TEST_F(WebGameTest, APositionSavedFromThePageLoadsBackTheSameScene) {
+    playToSquare();
+    const app::GameState saved = game.form.state;
+    const std::string picture = game.form.imgHlavni->picture();
+    json window = json::parse(web::slotWindowJson(game, desktop::SlotWindowMode::Save));
+    EXPECT_EQ(window["caption"], "Uložit pozici");
+    EXPECT_FALSE(window["slots"][0]["usable"]);  // the automatic slot is the game's own
+    EXPECT_EQ(window["preselected"], 1);
+    ASSERT_TRUE(game.savePosition(1));
+    EXPECT_TRUE(page.questions.empty());
+
+    window = json::parse(web::slotWindowJson(game, desktop::SlotWindowMode::Load));
+    EXPECT_EQ(window["slots"][1]["lines"][0], "Pozice 1");
+    EXPECT_EQ(window["slots"][1]["lines"][2], "uloženo 9. 12. 2026 14:05");
+    EXPECT_EQ(window["slots"][1]["picture"], picture);
+    EXPECT_TRUE(window["slots"][1]["usable"]);
+    EXPECT_FALSE(window["slots"][2]["usable"]);
+    EXPECT_EQ(window["preselected"], 1);
+
+    game.menu("mmNova");
+    game.advance(20 * app::kIntervalMedium);
+    ASSERT_NE(game.form.state.storyTick, saved.storyTick);
+    page.questions.clear();  // Nová asked too
+    page.answers = {true};
+    ASSERT_TRUE(game.loadPosition(1));
+    ASSERT_EQ(page.questions.size(), 1u);
+    EXPECT_EQ(page.questions[0].rfind("Nahrát pozici: ", 0), 0u) << page.questions[0];
+    EXPECT_EQ(game.form.state.storyTick, saved.storyTick);
+    EXPECT_EQ(game.form.state.sceneId, saved.sceneId);
+    EXPECT_EQ(game.form.imgHlavni->picture(), picture);
+
+    const std::string before = json::parse(web::slotWindowJson(game, desktop::SlotWindowMode::Load)).dump();
+    page.answers = {false};
+    game.advance(60'000);
+    EXPECT_FALSE(game.savePosition(1));
+    EXPECT_EQ(page.questions.size(), 2u);
+    EXPECT_EQ(json::parse(web::slotWindowJson(game, desktop::SlotWindowMode::Load)).dump(), before);
+}
+
+// A slot's file the browser would not keep gets the game's sentence for a failed save.
+TEST_F(WebGameTest, AFileTheBrowserWouldNotKeepIsNamedByItsSlot) {
+    EXPECT_EQ(game.slotNotKept(4), "Pozici 4 se nepodařilo uložit: zápis na disk se nezdařil.");
+    EXPECT_EQ(game.slotNotKept(0), "Automatickou pozici se nepodařilo uložit: zápis na disk se nezdařil.");
+}
+
+// Closing the page keeps a running game in the automatic slot, and only a running one.
+TEST_F(WebGameTest, ClosingThePageKeepsARunningGameInTheAutomaticSlot) {
+    game.pageClosing();
+    EXPECT_FALSE(game.slots()[0].used);
+    playToSquare();
+    game.pageClosing();
+    const app::TfrmHlavni::SlotSummary automatic = game.slots()[0];
+    EXPECT_TRUE(automatic.readable);
+    EXPECT_EQ(automatic.savedAt, "9. 12. 2026 14:05");
+    EXPECT_FALSE(game.slots()[1].used);  // never a player's slot
+    EXPECT_TRUE(page.questions.empty());
+}

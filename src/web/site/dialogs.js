@@ -10,6 +10,9 @@ let boxes = 0;  // boxes only: the game's clock is held
 
 export const dialogOpen = () => open > 0;
 export const clockHeld = () => boxes > 0;
+// Holds the game's clock over more than one dialog (a choice and the questions that follow it).
+export const holdClock = () => { boxes++; };
+export const releaseClock = () => { boxes--; };
 
 function opened() {
     open++;
@@ -37,8 +40,9 @@ function frame(caption, className) {
 }
 
 // A Yes/No question (question true) or an OK box; resolves true for Yes or OK. A long text
-// scrolls, shown from its end when endFirst is set (the newest lines of a history).
-export function box(caption, text, question, endFirst = false) {
+// scrolls, shown from its end when endFirst is set (the newest lines of a history); okLabel
+// names the OK box's button.
+export function box(caption, text, question, endFirst = false, okLabel = 'OK') {
     return new Promise((resolve) => {
         opened();
         boxes++;
@@ -63,7 +67,7 @@ export function box(caption, text, question, endFirst = false) {
             buttons.appendChild(b);
             return b;
         };
-        const first = question ? add('Ano', true, 'boxYes') : add('OK', true, 'boxOk');
+        const first = question ? add('Ano', true, 'boxYes') : add(okLabel, true, 'boxOk');
         if (question) add('Ne', false, 'boxNo');
         // Enter takes the default (Yes, OK); Escape answers No or closes the OK box.
         const keys = (event) => {
@@ -75,6 +79,88 @@ export function box(caption, text, question, endFirst = false) {
         windows().appendChild(w);
         if (endFirst) message.scrollTop = message.scrollHeight;
         first.focus();
+    });
+}
+
+// The window of saved positions (spec from the core: captions, each slot's lines, picture and
+// whether it can be chosen, the row ready for Enter). Resolves with the chosen slot's number, or
+// null after Zrušit or Escape. A click picks a slot, a double click or Enter takes it; the arrow
+// keys move among the slots that can be chosen.
+export function slotWindow(spec, pictureUrl) {
+    return new Promise((resolve) => {
+        opened();
+        boxes++;
+        const [w, body] = frame(spec.caption, 'box slots');
+        const list = document.createElement('div');
+        list.className = 'slotlist';
+        list.setAttribute('role', 'listbox');
+        const buttons = document.createElement('div');
+        buttons.className = 'buttons';
+        let current = spec.preselected;
+        const rows = spec.slots.map((slot, index) => {
+            const row = document.createElement('div');
+            row.className = 'slot';
+            row.id = `slot-${slot.slot}`;
+            row.setAttribute('role', 'option');
+            row.classList.toggle('unusable', !slot.usable);
+            const picture = document.createElement(slot.picture ? 'img' : 'div');
+            picture.className = 'thumb';
+            if (slot.picture) { picture.src = pictureUrl(slot.picture); picture.alt = ''; }
+            const text = document.createElement('div');
+            text.className = 'lines';
+            slot.lines.forEach((line, i) => {
+                const e = document.createElement('div');
+                e.textContent = line;
+                if (i === 0) e.className = 'name';
+                text.appendChild(e);
+            });
+            row.append(picture, text);
+            row.addEventListener('click', () => select(index));
+            row.addEventListener('dblclick', () => { select(index); take(); });
+            list.appendChild(row);
+            return row;
+        });
+        const finish = (slot) => {
+            w.remove();
+            document.removeEventListener('keydown', keys, true);
+            boxes--;
+            closed();
+            resolve(slot);
+        };
+        const take = () => { if (current !== null && spec.slots[current].usable) finish(spec.slots[current].slot); };
+        const choose = document.createElement('button');
+        choose.textContent = spec.choose;
+        choose.id = 'slotChoose';
+        choose.addEventListener('click', take);
+        const cancel = document.createElement('button');
+        cancel.textContent = spec.cancel;
+        cancel.id = 'slotCancel';
+        cancel.addEventListener('click', () => finish(null));
+        buttons.append(choose, cancel);
+        function select(index) {
+            if (index === null || !spec.slots[index].usable) return;
+            current = index;
+            rows.forEach((row, i) => row.setAttribute('aria-selected', String(i === current)));
+            rows[current].scrollIntoView({ block: 'nearest' });
+            choose.disabled = false;
+        }
+        const step = (by) => {
+            for (let i = (current ?? -by) + by; i >= 0 && i < rows.length; i += by)
+                if (spec.slots[i].usable) { select(i); return; }
+        };
+        const keys = (event) => {
+            const handled = { Enter: take, Escape: () => finish(null), ArrowDown: () => step(1), ArrowUp: () => step(-1) }[event.key];
+            if (!handled) return;
+            event.preventDefault();
+            event.stopPropagation();
+            handled();
+        };
+        document.addEventListener('keydown', keys, true);
+        body.append(list, buttons);
+        windows().appendChild(w);
+        choose.disabled = current === null;
+        select(current);
+        (current === null ? cancel : choose).focus();
     });
 }
 

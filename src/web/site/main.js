@@ -2,12 +2,12 @@
 // model says, forwards the player's input through the core's input path and lets the page's
 // real time pass on the core's clock.
 import { loadCore, run, read, busy, fs } from './core.js';
-import { restore, persist } from './storage.js';
+import { restore, persist, slotOf } from './storage.js';
 import { unlockAudio, playSound } from './sound.js';
 import { Layout } from './layout.js';
 import { SceneCanvas, preload } from './draw.js';
 import { Widgets, MenuBar } from './widgets.js';
-import { box, infoWindow, dialogOpen, clockHeld } from './dialogs.js';
+import { box, infoWindow, slotWindow, dialogOpen, clockHeld, holdClock, releaseClock } from './dialogs.js';
 import { listenToKeys, menuKeys } from './keys.js';
 
 // The core loses nothing while the tab sleeps: at most this much time passes in one frame, so a
@@ -55,6 +55,10 @@ const page = {
     dialog: (caption, text, question) => { refresh(); return box(caption, text, question); },
     showWindow: (which) => { refresh(); infoWindow(which, looks, about); },
     quit: () => { ended = true; },
+    savedAtNow: () => {
+        const d = new Date();
+        return `${d.getDate()}. ${d.getMonth() + 1}. ${d.getFullYear()} ${d.getHours()}:${String(d.getMinutes()).padStart(2, '0')}`;
+    },
 };
 
 const about = {
@@ -74,7 +78,8 @@ function refresh() {
     if (changes === shownChanges) return;
     shownChanges = changes;
     const view = JSON.parse(read('kv_view'));
-    if (revealing) scene.reveal = JSON.parse(read('kv_reachable'));
+    lastView = view;
+    if (revealing()) scene.reveal = JSON.parse(read('kv_reachable'));
     scene.draw(view);
     widgets.show(view);
     menuBar.show(view.menu);
@@ -90,8 +95,13 @@ async function call(name, types = [], args = [], returnType = null) {
 
 function afterCall() {
     // The browser refused to keep a file (full or forbidden): the game's message for a write
-    // that did not complete; the game plays on and the file is tried again after later calls.
-    if (!persist(fs())) box('Kvelnor', 'Nepodařilo se uzavřít soubor!', false);
+    // that did not complete (for a saved position, the one naming its slot); the game plays on
+    // and the file is tried again after later calls.
+    const messages = new Set(persist(fs()).map((path) => {
+        const slot = slotOf(path);
+        return slot === null ? 'Nepodařilo se uzavřít soubor!' : read('kv_slot_not_written', 'string', ['number'], [slot]);
+    }));
+    for (const message of messages) box('Kvelnor', message, false);
     refresh();
     if (ended) endScreen();
 }
@@ -105,31 +115,62 @@ const input = {
     listClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_click', ['number'], [index])); },
     listDoubleClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_double_click', ['number'], [index])); },
     menu: (name) => { if (!dialogOpen()) call('kv_menu', ['string'], [name], 'number'); },
+    pageItem: (name) => { if (!dialogOpen()) pageItems[name](); },
+    pageChecked: (name) => name === 'mmAktivniMista' && revealChosen,
     panelClick: (stamp) => { if (!dialogOpen()) timed(stamp, call('kv_panel_click')); },
 };
 const widgets = new Widgets(stage, input);
 const menuBar = new MenuBar(document.getElementById('menubar'), input, menuKeys);
 
-// Tab held: every spot a click would reach now, outlined with its hint, drawn from the core.
-let revealing = false;
+// Tab held, or "Ukázat aktivní místa" chosen: every spot a click would reach now, outlined with
+// its hint, drawn from the core.
+let tabHeld = false, revealChosen = false;
+const revealing = () => tabHeld || revealChosen;
 function showReveal() {
-    scene.reveal = revealing ? JSON.parse(read('kv_reachable')) : null;
+    scene.reveal = revealing() ? JSON.parse(read('kv_reachable')) : null;
     if (scene.lastView) scene.draw(scene.lastView);
 }
 
 // The dialogue history in a box like the others: the clock holds while it is open.
 function showHistory() {
-    const lines = JSON.parse(read('kv_history'));
-    box('Historie rozhovorů', lines.length > 0 ? lines.join('\n') : 'Zatím nezazněl žádný rozhovor.', false, true);
+    const history = JSON.parse(read('kv_history'));
+    const lines = history.lines;
+    box(history.caption, lines.length > 0 ? lines.join('\n') : history.empty, false, true, history.close);
 }
+
+// "Uložit pozici…" (mode 0) and "Nahrát pozici…" (mode 1): the slot window from the core's
+// list, then the game saves or loads the chosen slot with its own questions. The clock holds
+// from the opening of the window to the last answer: the position is the moment of the choice.
+let lastView = null;
+async function openSlots(mode) {
+    if (dialogOpen() || ended || busy()) return;
+    // A shortcut key reaches this even when the menu would show the item greyed.
+    if (mode === 0 && !(lastView && lastView.gameInProgress)) return;
+    holdClock();
+    try {
+        const slot = await slotWindow(JSON.parse(read('kv_slots', 'string', ['number'], [mode])), pictureUrl);
+        if (slot !== null) await call(mode === 0 ? 'kv_save_position' : 'kv_load_position', ['number'], [slot], 'number');
+    } finally {
+        releaseClock();
+    }
+}
+
+// The items the page adds to the game's menu, answered here.
+const pageItems = {
+    mmUlozitPozici: () => openSlots(0),
+    mmNahratPozici: () => openSlots(1),
+    mmHistorie: showHistory,
+    mmAktivniMista: () => { revealChosen = !revealChosen; showReveal(); if (lastView) menuBar.show(lastView.menu, true); },
+};
 
 listenToKeys({
     blocked: () => dialogOpen() || menuBar.open !== null || ended,
     advance: () => call('kv_story_advance'),
     escape: () => call('kv_escape'),
-    reveal: (on) => { if (on !== revealing) { revealing = on; showReveal(); } },
+    reveal: (on) => { if (on !== tabHeld) { tabHeld = on; showReveal(); } },
     history: showHistory,
     shortcut: (name) => call('kv_shortcut', ['string'], [name], 'number'),
+    pageItem: (name) => pageItems[name](),
 });
 
 // Pointer input on the scene: mouse, pen and touch alike; a tap is a click.
@@ -189,6 +230,15 @@ function fit() {
 }
 window.addEventListener('resize', fit);
 
+// The page is closed or reloaded: a game in progress goes into the automatic slot, as when the
+// desktop's window is closed, and is stored at once. Not while the core waits for a box: the
+// game is then in the middle of a handler.
+window.addEventListener('pagehide', () => {
+    if (ended || busy() || !window.kvelnor.ready) return;
+    read('kv_page_closing', null);
+    persist(fs());
+});
+
 function endScreen() {
     if (document.getElementById('ended')) return;
     const e = document.createElement('div');
@@ -225,7 +275,9 @@ window.kvelnor = {
     toPage: (x, y) => layout.toPage(x, y),
     view: () => JSON.parse(read('kv_view')),
     idle: () => !busy(),
+    history: () => JSON.parse(read('kv_history')).lines,
     dialogOpen,
+    clockHeld,
     measured,
     framesPainted: () => scene.painted,
 };

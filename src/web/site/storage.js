@@ -55,12 +55,13 @@ export function restore(FS) {
     }
 }
 
-// Stores what changed since the last time; false when the browser refused (full or forbidden) a
-// content it had not refused before, so the player hears of each failed write once.
+// Stores what changed since the last time. Returns the files the browser refused (full or
+// forbidden) that it had not refused with that content before, so the player hears of each failed
+// write once; empty when all is kept.
 export function persist(FS) {
     const now = files(FS, home, new Map());
     const store = storage();
-    let ok = true;
+    const refused = [];
     for (const [path, content] of now) {
         if (known.get(path) === content) continue;
         try {
@@ -68,13 +69,20 @@ export function persist(FS) {
             known.set(path, content);
             reported.delete(path);
         } catch {
-            if (reported.get(path) !== content) ok = false;
+            if (reported.get(path) !== content) refused.push(path);
             reported.set(path, content);
         }
     }
     for (const path of [...known.keys()]) {
         if (now.has(path)) continue;
-        try { store.removeItem(prefix + path); known.delete(path); } catch { ok = false; }
+        try { store.removeItem(prefix + path); known.delete(path); } catch { refused.push(path); }
     }
-    return ok;
+    return refused;
+}
+
+// The slot a stored file belongs to (0 for the automatic one), or null for another file.
+export function slotOf(path) {
+    const match = /^saves\/pozice-(\d|auto)\.json$/.exec(path);
+    if (!match) return null;
+    return match[1] === 'auto' ? 0 : Number(match[1]);
 }

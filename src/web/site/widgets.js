@@ -68,8 +68,9 @@ export class Widgets {
     }
 }
 
-// The menu bar: three menus of the core's items; opening one tells the core (the settings menu
-// arms the sound switch that way), choosing an item clicks it in the core.
+// The menu bar: the core's menus and items; opening one tells the core (the settings menu arms
+// the sound switch that way), choosing an item clicks it in the core. Items marked "page" (saving
+// positions, the menu "Zobrazení") are the page's own and go to input.pageItem instead.
 export class MenuBar {
     constructor(bar, input, keys = []) {
         this.bar = bar;
@@ -83,9 +84,10 @@ export class MenuBar {
         });
     }
 
-    show(menu) {
+    // force: draw again though the core's menu is unchanged (a page item's check changed).
+    show(menu, force = false) {
         const shown = JSON.stringify(menu);
-        if (shown === this.shown) return;
+        if (shown === this.shown && !force) return;
         this.shown = shown;
         this.items = menu;
         if (this.bar.children.length === 0) {
@@ -106,7 +108,8 @@ export class MenuBar {
         const element = document.getElementById(name);
         this.open = { name, element, dropdowns: [] };
         element.classList.add('open');
-        this.input.menu(name);  // the open notification; the items are drawn from the next view
+        // The open notification; the items are drawn from the next view.
+        if (!this.items.find((item) => item.name === name).page) this.input.menu(name);
         this.renderOpen();
     }
 
@@ -123,6 +126,12 @@ export class MenuBar {
         d.className = 'dropdown';
         Object.assign(d.style, { left: `${left}px`, top: `${top}px`, position: 'fixed' });
         for (const item of items) {
+            if (item.separator) {
+                const line = document.createElement('div');
+                line.className = 'separator';
+                d.appendChild(line);
+                continue;
+            }
             const row = document.createElement('div');
             row.className = 'item';
             row.id = item.name;
@@ -135,7 +144,7 @@ export class MenuBar {
                 row.appendChild(label);
             }
             row.classList.toggle('disabled', !item.enabled);
-            if (item.checked) {
+            if (item.checked || (item.page && this.input.pageChecked(item.name))) {
                 const mark = document.createElement('span');
                 mark.className = 'mark';
                 mark.textContent = item.radio ? '●' : '✓';
@@ -150,7 +159,8 @@ export class MenuBar {
                 row.addEventListener('click', () => {
                     if (!item.enabled) return;
                     this.close();
-                    this.input.menu(item.name);
+                    if (item.page) this.input.pageItem(item.name);
+                    else this.input.menu(item.name);
                 });
             }
             d.appendChild(row);
