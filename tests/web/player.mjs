@@ -22,7 +22,7 @@ async function clickElement(page, selector, options = {}) {
     return true;
 }
 
-async function menu(page, top, ...path) {
+export async function menu(page, top, ...path) {
     await clickElement(page, `#${top}`);
     for (const item of path) {
         await idle(page);

@@ -1,6 +1,7 @@
 // The browser test: the walkthrough played in Debian's Chromium through real DOM mouse events
-// to the end titles, the checkpoint kept across a reload, storage that is full or refused, and a
-// scene compared with kvelnor-shot's render of the same moment. Usage: node web_test.mjs SITE_DIR NATIVE_BUILD_DIR
+// to the end titles, the checkpoint kept across a reload, storage that is full or refused, the
+// pace keys, a saved position across a reload, and a scene compared with kvelnor-shot's render
+// of the same moment. Usage: node web_test.mjs SITE_DIR NATIVE_BUILD_DIR
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -10,6 +11,7 @@ import { serve } from './serve.mjs';
 import { available, launch, gamePage, idle, CHROMIUM } from './browser.mjs';
 import { Player, parseScenario, checkedState } from './player.mjs';
 import { comparePictures } from './compare.mjs';
+import { paceKeys, positionsAcrossReload } from './pace_and_positions.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
@@ -134,6 +136,10 @@ async function main() {
     try {
         await walkthrough(browser, server.url);
         await brokenStorage(browser, server.url);
+        const pace = await paceKeys(browser, server.url);
+        result('Space, Esc, Tab, H and the menu "Zobrazení"', pace.length === 0, pace.join('; '));
+        const positions = await positionsAcrossReload(browser, server.url);
+        result('a saved position survives a reload and loads back the same scene', positions.length === 0, positions.join('; '));
         await sceneAgainstDesktop(browser, server.url);
     } catch (error) {
         result('browser test', false, error.stack || String(error));
