@@ -24,14 +24,19 @@ const char* answer(std::string text) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void kv_start() {
+// The game in the language the player chose on an earlier visit ("cs" the first time); nothing
+// runs until kv_start.
+EMSCRIPTEN_KEEPALIVE void kv_create(const char* language) {
     game = std::make_unique<web::WebGame>(bridge);
-    game->start();
+    game->prepare(language);
 }
+EMSCRIPTEN_KEEPALIVE void kv_start() { game->start(); }
+// Empty when the game now shows that language, else why not.
+EMSCRIPTEN_KEEPALIVE const char* kv_set_language(const char* language) { return answer(game->setLanguage(language)); }
 
 EMSCRIPTEN_KEEPALIVE double kv_changes() { return static_cast<double>(game->changes()); }
 EMSCRIPTEN_KEEPALIVE const char* kv_view() { return answer(web::viewJson(*game)); }
-EMSCRIPTEN_KEEPALIVE const char* kv_looks() { return answer(web::fixedLooksJson()); }
+EMSCRIPTEN_KEEPALIVE const char* kv_looks() { return answer(web::looksJson(*game)); }
 
 EMSCRIPTEN_KEEPALIVE const char* kv_move(int x, int y) { return answer(web::pointerJson(game->move(x, y))); }
 EMSCRIPTEN_KEEPALIVE const char* kv_look_at(int x, int y) { return answer(web::pointerJson(game->lookAt(x, y))); }

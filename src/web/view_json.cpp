@@ -1,9 +1,11 @@
 #include "web/view_json.hpp"
 
-#include "desktop/cursor_art.hpp"
-#include "desktop/held_view.hpp"
+#include "app/localized_picture.hpp"
 #include "checkpoint/position_texts.hpp"
+#include "desktop/cursor_art.hpp"
 #include "desktop/desktop_texts.hpp"
+#include "desktop/held_view.hpp"
+#include "web/page_texts.hpp"
 #include "info/about_text.hpp"
 #include "info/controls_text.hpp"
 #include "inventory/combine_step.hpp"
@@ -18,9 +20,9 @@ using nlohmann::json;
 
 json rectJson(const ui::Rect& r) { return json::array({r.left, r.top, r.width, r.height}); }
 
-json textJson(const info::PlacedText& t) {
+json textJson(const info::PlacedText& t, const ui::Catalogue& catalogue) {
     return {{"rect", rectJson(t.rect)},
-            {"text", t.text},
+            {"text", catalogue.translate(t.text)},
             {"size", t.style.pixelSize},
             {"bold", t.style.bold},
             {"rgb", t.style.rgb}};
@@ -37,16 +39,31 @@ json menuJson(const ui::MenuItem& item) {
             {"children", children}};
 }
 
-// The page's own items, beside the game's: saving positions at the end of "Hra", and the menu
-// "Zobrazení" before the last menu, as the desktop window adds them. Their names are the
-// desktop's; the page answers them itself.
+// The page's own items, beside the game's: saving positions at the end of "Hra", the languages
+// at the end of "Nastavení", and the menu "Zobrazení" before the last menu, as the desktop
+// window adds them. Their names are the desktop's; the page answers them itself.
 
 json pageItem(const char* name, const std::string& caption, bool enabled) {
     return {{"name", name}, {"caption", caption}, {"enabled", enabled}, {"checked", false},
             {"radio", false}, {"page", true}, {"children", json::array()}};
 }
 
-json menuWithPageItems(const app::TfrmHlavni& form) {
+// "Jazyk": one radio item per language, named in itself; its name is "lang-" and the code.
+json languageMenu(const WebGame& game) {
+    const app::TfrmHlavni& form = game.form;
+    json menu = pageItem("mmJazyk", form.tr(desktop::kLanguageMenuCaption), true);
+    for (const auto& [code, name] : game.languages()) {
+        json item = pageItem("", name, true);
+        item["name"] = "lang-" + code;
+        item["radio"] = true;
+        item["checked"] = code == form.catalogue().language();
+        menu["children"].push_back(item);
+    }
+    return menu;
+}
+
+json menuWithPageItems(const WebGame& game) {
+    const app::TfrmHlavni& form = game.form;
     json menu = json::array();
     for (const ui::MenuItem* top : form.mm.topLevel()) menu.push_back(menuJson(*top));
     for (json& top : menu)
@@ -57,6 +74,8 @@ json menuWithPageItems(const app::TfrmHlavni& form) {
             top["children"].push_back(
                 pageItem("mmUlozitPozici", form.tr(checkpoint::text::kSaveCaption) + ellipsis, form.gameInProgress()));
             top["children"].push_back(pageItem("mmNahratPozici", form.tr(checkpoint::text::kLoadCaption) + ellipsis, true));
+        } else if (top["name"] == "mmNastaveni" && game.languages().size() > 1) {
+            top["children"].push_back(languageMenu(game));
         }
     json view = pageItem("mmZobrazeni", form.tr(desktop::kViewMenuCaption), true);
     view["children"] = json::array({pageItem("mmHistorie", form.tr(desktop::kHistoryItemCaption), true),
@@ -65,8 +84,14 @@ json menuWithPageItems(const app::TfrmHlavni& form) {
     return menu;
 }
 
-json componentJson(const ui::Component& c) {
-    return {{"name", c.name()}, {"rect", rectJson(c.rect())}, {"picture", c.picture()}, {"text", c.text()}};
+// A picture carrying the game's words is drawn in the language's own drawing; "picture" stays the
+// file the game names, "shown" is the one drawn.
+json componentJson(const ui::Component& c, const std::string& language) {
+    return {{"name", c.name()},
+            {"rect", rectJson(c.rect())},
+            {"picture", c.picture()},
+            {"shown", app::shownPicture(c.picture(), language)},
+            {"text", c.text()}};
 }
 
 }  // namespace
@@ -79,8 +104,8 @@ std::string viewJson(const WebGame& game) {
     json stack = json::array();
     for (const auto& c : form.stack.all())
         if (c->visible() && c.get() != held && (!c->picture().empty() || !c->text().empty()))
-            stack.push_back(componentJson(*c));
-    if (held != nullptr && held->visible() && !held->picture().empty()) stack.push_back(componentJson(*held));
+            stack.push_back(componentJson(*c, form.catalogue().language()));
+    if (held != nullptr && held->visible() && !held->picture().empty()) stack.push_back(componentJson(*held, form.catalogue().language()));
 
     json buttons = json::array();
     for (const ui::Component* b : {&form.btnZpet, &form.btnPruzkum, &form.btnSpojit})
@@ -106,9 +131,9 @@ std::string viewJson(const WebGame& game) {
                         {{"rect", rectJson(list.rect())},
                          {"enabled", list.enabled()},
                          {"visible", list.visible()},
-                         {"items", list.captions()},
+                         {"items", list.shownCaptions()},
                          {"highlighted", highlighted}}},
-                       {"menu", menuWithPageItems(form)},
+                       {"menu", menuWithPageItems(game)},
                        {"storyTick", form.state.storyTick},
                        {"gameInProgress", form.gameInProgress()},
                        {"combinationArmed", inventory::combinationArmed(form)},
@@ -160,7 +185,9 @@ std::string aboutJson(const WebGame& game) {
     return json{{"groupBoxLeft", game.about.groupBoxLeft()}, {"lineLefts", lines}}.dump();
 }
 
-std::string fixedLooksJson() {
+std::string looksJson(const WebGame& game) {
+    const ui::Catalogue& catalogue = game.form.catalogue();
+    const auto tr = [&](const char* source) { return catalogue.translate(source); };
     json cursors = json::array();
     for (const desktop::NamedCursorArt& art : desktop::cursorArt()) {
         json rows = json::array();
@@ -168,21 +195,26 @@ std::string fixedLooksJson() {
         cursors.push_back({{"number", art.number}, {"name", art.name}, {"rows", rows}, {"hotX", art.hotX}, {"hotY", art.hotY}});
     }
     json help = json::array();
-    for (const info::PlacedText& t : info::kHelpLines) help.push_back(textJson(t));
+    for (const info::PlacedText& t : info::kHelpLines) help.push_back(textJson(t, catalogue));
     json aboutLines = json::array();
-    for (const info::PlacedText& t : info::kAboutLines) aboutLines.push_back(textJson(t));
+    for (const info::PlacedText& t : info::kAboutLines) aboutLines.push_back(textJson(t, catalogue));
     const json looks = {
         {"cursors", cursors},
-        {"ok", info::kOkCaption},
+        {"language", catalogue.language()},
+        {"ok", tr(info::kOkCaption)},
+        {"yes", tr(kYes)},
+        {"no", tr(kNo)},
+        {"gameEnded", tr(kGameEnded)},
+        {"playAgain", tr(kPlayAgain)},
         {"controls",
-         {{"caption", info::kControlsCaption},
+         {{"caption", tr(info::kControlsCaption)},
           {"window", rectJson(info::kControlsWindow)},
-          {"heading", textJson(info::kControlsHeading)},
+          {"heading", textJson(info::kControlsHeading, catalogue)},
           {"panel", rectJson(info::kHelpPanel)},
           {"lines", help},
           {"okButton", rectJson(info::kControlsOkButton)}}},
         {"about",
-         {{"caption", info::kAboutCaption},
+         {{"caption", tr(info::kAboutCaption)},
           {"window", rectJson(info::kAboutWindow)},
           {"groupBox", rectJson(info::kAboutGroupBox)},
           {"lines", aboutLines},

@@ -23,7 +23,8 @@ std::string reachableJson(const WebGame& game);
 std::string historyJson(const WebGame& game);
 // The About window's moving parts: the group box's and each line's left edge.
 std::string aboutJson(const WebGame& game);
-// The six cursors as rows of text with their hot spots, and the two information windows' texts.
-std::string fixedLooksJson();
+// The six cursors as rows of text with their hot spots, the two information windows' texts and
+// the page's own words, in the game's language.
+std::string looksJson(const WebGame& game);
 
 }  // namespace web

@@ -11,7 +11,26 @@ WebGame::WebGame(Browser& browser) : platform(clock, browser), form(clock, platf
     form.savedAtText = [&browser] { return browser.savedAtNow(); };
 }
 
+void WebGame::prepare(const std::string& language) {
+    // The names are read once: the catalogues do not change while the page is open.
+    languages_.clear();
+    for (const std::string& code : ui::availableLanguages(catalogueDirectory)) {
+        std::string error;
+        const std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(code, error, catalogueDirectory);
+        languages_.emplace_back(code, catalogue ? catalogue->translate(ui::kLanguageName) : code);
+    }
+    if (language != ui::kSourceLanguage) setLanguage(language);
+}
+
 void WebGame::start() { form.FormCreate(); }
+
+std::string WebGame::setLanguage(const std::string& language) {
+    std::string error;
+    std::optional<ui::Catalogue> catalogue = ui::loadCatalogue(language, error, catalogueDirectory);
+    if (!catalogue) return error;
+    form.setCatalogue(std::move(*catalogue));
+    return {};
+}
 
 PointerLook WebGame::lookAt(int x, int y) const {
     const ui::Component* under = form.stack.hitTest(x, y);

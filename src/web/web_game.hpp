@@ -3,6 +3,7 @@
 // menu input forwarded through the same input path the desktop uses.
 #pragma once
 
+#include "app/data_files.hpp"
 #include "app/main_form.hpp"
 #include "info/about_slide_in.hpp"
 #include "ui/virtual_clock.hpp"
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace web {
@@ -27,8 +29,18 @@ public:
     // Builds the window; nothing runs until start().
     explicit WebGame(Browser& browser);
 
+    // Finds the languages with a catalogue and shows the game in the one given when it has one
+    // (else in Czech); nothing runs yet.
+    void prepare(const std::string& language);
     // Runs the start-up handler (which may open a box).
     void start();
+
+    // Shows the game in a language from its catalogue in catalogueDirectory ("cs" needs none).
+    // Empty when done, else why not (the game stays in its language).
+    std::string setLanguage(const std::string& language);
+    // The languages the player can choose, each named in itself ("Čeština", "English"), Czech first.
+    [[nodiscard]] const std::vector<std::pair<std::string, std::string>>& languages() const { return languages_; }
+    std::string catalogueDirectory = app::kCatalogueDirectory;
 
     // Pointer input in layout coordinates. A click is a press and a release on the same
     // component, as the desktop counts it; while a cutscene, caption or remark can be hurried, a
@@ -90,6 +102,7 @@ public:
 
 private:
     ui::Component* pressed_ = nullptr;
+    std::vector<std::pair<std::string, std::string>> languages_;
 };
 
 }  // namespace web

@@ -12,6 +12,7 @@
 #include "inventory/item_catalogue.hpp"
 #include "inventory/item_names.hpp"
 #include "story/all_lines.hpp"
+#include "web/page_texts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ std::map<std::string, std::string> shownTexts() {
     std::map<std::string, std::string> texts;
     for (const app::ShownText& text : app::allShownTexts()) texts.emplace(text.source, text.where);
     for (const char* text : desktop::kDesktopTexts) texts.emplace(text, "the desktop window");
+    for (const char* text : web::kPageTexts) texts.emplace(text, "the browser page");
     return texts;
 }
 

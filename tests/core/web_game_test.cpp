@@ -235,7 +235,9 @@ TEST(WebGameFiles, AFileTheSiteLacksIsNamedOnceAndTheGamePlaysOn) {
 }
 
 TEST(WebLooks, SixCursorsOfWholeRowsAndBothWindowsTexts) {
-    const json looks = json::parse(web::fixedLooksJson());
+    FakePage page;
+    web::WebGame game{page};
+    const json looks = json::parse(web::looksJson(game));
     ASSERT_EQ(looks["cursors"].size(), 6u);
     for (const json& c : looks["cursors"]) {
         ASSERT_EQ(c["rows"].size(), 32u);
@@ -333,4 +335,33 @@ TEST_F(WebGameTest, ClosingThePageKeepsARunningGameInTheAutomaticSlot) {
     EXPECT_EQ(automatic.savedAt, "9. 12. 2026 14:05");
     EXPECT_FALSE(game.slots()[1].used);  // never a player's slot
     EXPECT_TRUE(page.questions.empty());
+}
+
+// "Nastavení → Jazyk" lists each language in itself; choosing one shows the menus, the page's
+// own words and the list in it, an unknown one changes nothing, and Czech comes back.
+TEST_F(WebGameTest, TheChosenLanguageShowsInTheMenusAndThePagesWords) {
+    game.catalogueDirectory = KVELNOR_CATALOGUE_DIR;
+    game.prepare("en");
+    playToSquare();
+    const auto languageItems = [&] { return view()["menu"][1]["children"].back(); };
+    const json languages = languageItems();
+    EXPECT_EQ(languages["caption"], "Language");
+    ASSERT_EQ(languages["children"].size(), 2u);
+    EXPECT_EQ(languages["children"][0]["caption"], "Čeština");
+    EXPECT_EQ(languages["children"][1]["name"], "lang-en");
+    EXPECT_TRUE(languages["children"][1]["checked"]);
+    EXPECT_EQ(view()["menu"][0]["caption"], "Game");
+    EXPECT_EQ(view()["list"]["items"][0], game.form.lbPredmety.shownCaption(0));
+    EXPECT_NE(game.form.lbPredmety.shownCaption(0), game.form.lbPredmety.caption(0));
+    json looks = json::parse(web::looksJson(game));
+    EXPECT_EQ(looks["yes"], "Yes");
+    EXPECT_EQ(looks["gameEnded"], "The game has ended.");
+
+    EXPECT_FALSE(game.setLanguage("xx").empty());
+    EXPECT_EQ(view()["menu"][0]["caption"], "Game");
+    EXPECT_TRUE(game.setLanguage("cs").empty());
+    EXPECT_EQ(view()["menu"][0]["caption"], "Hra");
+    EXPECT_TRUE(languageItems()["children"][0]["checked"]);
+    looks = json::parse(web::looksJson(game));
+    EXPECT_EQ(looks["no"], "Ne");
 }

@@ -1,7 +1,7 @@
 // The browser test: the walkthrough played in Debian's Chromium through real DOM mouse events
 // to the end titles, the checkpoint kept across a reload, storage that is full or refused, the
-// pace keys, a saved position across a reload, and a scene compared with kvelnor-shot's render
-// of the same moment. Usage: node web_test.mjs SITE_DIR NATIVE_BUILD_DIR
+// pace keys, a saved position across a reload, the language choice, and a scene compared with
+// kvelnor-shot's render of the same moment. Usage: node web_test.mjs SITE_DIR NATIVE_BUILD_DIR
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -12,6 +12,7 @@ import { available, launch, gamePage, idle, CHROMIUM } from './browser.mjs';
 import { Player, parseScenario, checkedState } from './player.mjs';
 import { comparePictures } from './compare.mjs';
 import { paceKeys, positionsAcrossReload } from './pace_and_positions.mjs';
+import { languageChoice } from './language_choice.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
@@ -140,6 +141,8 @@ async function main() {
         result('Space, Esc, Tab, H and the menu "Zobrazení"', pace.length === 0, pace.join('; '));
         const positions = await positionsAcrossReload(browser, server.url);
         result('a saved position survives a reload and loads back the same scene', positions.length === 0, positions.join('; '));
+        const language = await languageChoice(browser, server.url);
+        result('English chosen in the menu, kept across a reload, and Czech again', language.length === 0, language.join('; '));
         await sceneAgainstDesktop(browser, server.url);
     } catch (error) {
         result('browser test', false, error.stack || String(error));

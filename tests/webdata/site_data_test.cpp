@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,6 +72,46 @@ TEST_F(SiteDataTest, PicturesStayCloseAndSoundsKeepEveryByte) {
     EXPECT_EQ(files.size(), 2);
     EXPECT_EQ(files.value("data/Uvod.bmp").toString(), "data/Uvod.webp");
     EXPECT_EQ(files.value("data/zvuk.wav").toString(), "data/zvuk.wav");
+}
+
+// A language's catalogue and its own drawing of the title keep their folder and are listed under
+// the names the game asks for.
+TEST_F(SiteDataTest, LanguageFoldersKeepTheirPlace) {
+    ASSERT_TRUE(QDir().mkpath(data + "/lang/en"));
+    QImage title(40, 30, QImage::Format_RGB32);
+    title.fill(Qt::darkRed);
+    ASSERT_TRUE(title.save(data + "/lang/en/Uvod.bmp", "bmp"));
+    const QByteArray catalogue("\xde\x12\x04\x95" "catalogue", 13);
+    writeFile(data + "/lang/en.mo", catalogue);
+
+    QString message;
+    const auto done = webdata::convert(data, site, message);
+    ASSERT_TRUE(done) << message.toStdString();
+    EXPECT_EQ(done->catalogues, 1);
+    EXPECT_EQ(QImage(site + "/lang/en/Uvod.webp").size(), title.size());
+    QFile copied(site + "/lang/en.mo");
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), catalogue);
+    QFile list(site + "/files.json");
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QJsonObject files = QJsonDocument::fromJson(list.readAll()).object();
+    EXPECT_EQ(files.value("data/lang/en/Uvod.bmp").toString(), "data/lang/en/Uvod.webp");
+    EXPECT_EQ(files.value("data/lang/en.mo").toString(), "data/lang/en.mo");
+}
+
+// The build passes folders relative to the working directory.
+TEST_F(SiteDataTest, RelativeFoldersWork) {
+    ASSERT_TRUE(QDir().mkpath(data + "/lang"));
+    writeFile(data + "/lang/en.mo", "catalogue");
+    writeFile(data + "/zvuk.wav", "RIFF");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QFileInfo(data).path()));
+    QString message;
+    const auto done = webdata::convert(QFileInfo(data).fileName(), QStringLiteral("out"), message);
+    QDir::setCurrent(before);
+    ASSERT_TRUE(done) << message.toStdString();
+    EXPECT_EQ(done->catalogues, 1);
+    EXPECT_EQ(done->sounds, 1);
 }
 
 TEST_F(SiteDataTest, ADamagedPictureOrMissingFolderIsRefusedByName) {

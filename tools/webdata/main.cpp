@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", message.toUtf8().constData());
         return 1;
     }
-    std::printf("%d pictures, %d sounds, %lld bytes\n", done->pictures, done->sounds, static_cast<long long>(done->bytes));
+    std::printf("%d pictures, %d sounds, %d catalogues, %lld bytes\n", done->pictures, done->sounds, done->catalogues,
+                static_cast<long long>(done->bytes));
     return 0;
 }

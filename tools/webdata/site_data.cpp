@@ -1,6 +1,7 @@
 #include "site_data.hpp"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -33,12 +34,23 @@ std::optional<Converted> convert(const QString& dataDir, const QString& siteData
     const QDir target(siteDataDir);
     Converted done;
     QJsonObject files;
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files, QDir::Name)) {
+    // The language folders too (lang/en.mo, lang/en/Uvod.bmp), in a fixed order.
+    QStringList names;
+    for (QDirIterator it(source.absolutePath(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        names << source.relativeFilePath(it.next());
+    names.sort();
+    for (const QString& name : names) {
+        const QFileInfo file(source.filePath(name));
+        const QString folder = QFileInfo(name).path() == QLatin1String(".") ? QString() : QFileInfo(name).path() + QLatin1Char('/');
+        if (!folder.isEmpty() && !QDir().mkpath(target.filePath(folder))) {
+            message = QStringLiteral("Adresář %1 nelze vytvořit.").arg(target.filePath(folder));
+            return std::nullopt;
+        }
         const QString suffix = file.suffix().toLower();
         QString written;
         if (suffix == QLatin1String("bmp")) {
             const QImage image(file.filePath());
-            written = file.completeBaseName() + QStringLiteral(".webp");
+            written = folder + file.completeBaseName() + QStringLiteral(".webp");
             QImageWriter writer(target.filePath(written), "webp");
             writer.setQuality(kWebpQuality);
             if (image.isNull() || !writer.write(image)) {
@@ -46,19 +58,20 @@ std::optional<Converted> convert(const QString& dataDir, const QString& siteData
                 return std::nullopt;
             }
             ++done.pictures;
-        } else if (suffix == QLatin1String("wav")) {
-            written = file.fileName();
+        } else if (suffix == QLatin1String("wav") || suffix == QLatin1String("mo")) {
+            // Sounds and translation catalogues as they are.
+            written = name;
             QFile::remove(target.filePath(written));
             if (!QFile::copy(file.filePath(), target.filePath(written))) {
-                message = QStringLiteral("Zvuk %1 nelze zkopírovat.").arg(file.fileName());
+                message = QStringLiteral("Soubor %1 nelze zkopírovat.").arg(name);
                 return std::nullopt;
             }
-            ++done.sounds;
+            (suffix == QLatin1String("mo") ? done.catalogues : done.sounds)++;
         } else {
             continue;
         }
         done.bytes += QFileInfo(target.filePath(written)).size();
-        files.insert(QStringLiteral("data/") + file.fileName(), QStringLiteral("data/") + written);
+        files.insert(QStringLiteral("data/") + name, QStringLiteral("data/") + written);
     }
     QFile list(target.filePath(QStringLiteral("files.json")));
     const QByteArray json = QJsonDocument(files).toJson(QJsonDocument::Compact);

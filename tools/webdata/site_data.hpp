@@ -1,5 +1,6 @@
 // The game's data made ready for the browser: every picture as WebP (decoded by every current
-// browser) under its own name with the extension changed, the sounds as they are, and a list
+// browser) under its own name with the extension changed, the sounds and the translation
+// catalogues (lang/) as they are, and a list
 // that maps each name the game asks for to the file the page fetches.
 #pragma once
 
@@ -12,6 +13,7 @@ namespace webdata {
 struct Converted {
     int pictures = 0;
     int sounds = 0;
+    int catalogues = 0;
     qint64 bytes = 0;  // written, list included
 };
 

@@ -40,9 +40,9 @@ function frame(caption, className) {
 }
 
 // A Yes/No question (question true) or an OK box; resolves true for Yes or OK. A long text
-// scrolls, shown from its end when endFirst is set (the newest lines of a history); okLabel
-// names the OK box's button.
-export function box(caption, text, question, endFirst = false, okLabel = 'OK') {
+// scrolls, shown from its end when endFirst is set (the newest lines of a history); labels
+// holds the buttons' words in the game's language ({ yes, no, ok }).
+export function box(caption, text, question, endFirst, labels) {
     return new Promise((resolve) => {
         opened();
         boxes++;
@@ -67,8 +67,8 @@ export function box(caption, text, question, endFirst = false, okLabel = 'OK') {
             buttons.appendChild(b);
             return b;
         };
-        const first = question ? add('Ano', true, 'boxYes') : add(okLabel, true, 'boxOk');
-        if (question) add('Ne', false, 'boxNo');
+        const first = question ? add(labels.yes, true, 'boxYes') : add(labels.ok, true, 'boxOk');
+        if (question) add(labels.no, false, 'boxNo');
         // Enter takes the default (Yes, OK); Escape answers No or closes the OK box.
         const keys = (event) => {
             if (event.key === 'Enter') { event.preventDefault(); answer(true)(); }

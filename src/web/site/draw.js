@@ -66,7 +66,7 @@ export class SceneCanvas {
         for (const item of view.stack) {
             const [left, top, width, height] = item.rect;
             if (item.picture) {
-                const img = image(this.pictureUrl(item.picture), () => this.draw(this.lastView));
+                const img = image(this.pictureUrl(item.shown || item.picture), () => this.draw(this.lastView));
                 if (!img.complete || img.naturalWidth === 0) { complete = false; continue; }
                 const w = Math.min(width, img.naturalWidth), h = Math.min(height, img.naturalHeight);
                 c.drawImage(img, 0, 0, w, h, left, top, w, h);

@@ -52,7 +52,7 @@ let pointer = null;  // the last layout point the pointer was at, over the stage
 const page = {
     hasFile: (path) => Object.prototype.hasOwnProperty.call(manifest, path),
     playSound: (path) => playSound(pictureUrl(path)),
-    dialog: (caption, text, question) => { refresh(); return box(caption, text, question); },
+    dialog: (caption, text, question) => { refresh(); return box(caption, text, question, false, looks); },
     showWindow: (which) => { refresh(); infoWindow(which, looks, about); },
     quit: () => { ended = true; },
     savedAtNow: () => {
@@ -101,7 +101,7 @@ function afterCall() {
         const slot = slotOf(path);
         return slot === null ? 'Nepodařilo se uzavřít soubor!' : read('kv_slot_not_written', 'string', ['number'], [slot]);
     }));
-    for (const message of messages) box('Kvelnor', message, false);
+    for (const message of messages) box('Kvelnor', message, false, false, looks);
     refresh();
     if (ended) endScreen();
 }
@@ -115,7 +115,11 @@ const input = {
     listClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_click', ['number'], [index])); },
     listDoubleClick: (index, stamp) => { if (!dialogOpen()) timed(stamp, call('kv_list_double_click', ['number'], [index])); },
     menu: (name) => { if (!dialogOpen()) call('kv_menu', ['string'], [name], 'number'); },
-    pageItem: (name) => { if (!dialogOpen()) pageItems[name](); },
+    pageItem: (name) => {
+        if (dialogOpen()) return;
+        if (name.startsWith('lang-')) chooseLanguage(name.slice(5));
+        else pageItems[name]();
+    },
     pageChecked: (name) => name === 'mmAktivniMista' && revealChosen,
     panelClick: (stamp) => { if (!dialogOpen()) timed(stamp, call('kv_panel_click')); },
 };
@@ -135,7 +139,7 @@ function showReveal() {
 function showHistory() {
     const history = JSON.parse(read('kv_history'));
     const lines = history.lines;
-    box(history.caption, lines.length > 0 ? lines.join('\n') : history.empty, false, true, history.close);
+    box(history.caption, lines.length > 0 ? lines.join('\n') : history.empty, false, true, { ...looks, ok: history.close });
 }
 
 // "Uložit pozici…" (mode 0) and "Nahrát pozici…" (mode 1): the slot window from the core's
@@ -153,6 +157,27 @@ async function openSlots(mode) {
     } finally {
         releaseClock();
     }
+}
+
+// "Nastavení → Jazyk": the game in another language, remembered for the next visit.
+const LANGUAGE_KEY = 'kvelnor-language';
+function rememberedLanguage() {
+    try { return window.localStorage.getItem(LANGUAGE_KEY) || 'cs'; } catch { return 'cs'; }
+}
+function chooseLanguage(code) {
+    if (dialogOpen() || busy()) return;
+    const problem = read('kv_set_language', 'string', ['string'], [code]);
+    if (problem) { box('Kvelnor', problem, false, false, looks); return; }
+    try { window.localStorage.setItem(LANGUAGE_KEY, code); } catch { /* kept for this visit only */ }
+    showLanguage();
+}
+// The page's own words and the information windows in the game's language, and every widget
+// drawn again.
+function showLanguage() {
+    looks = JSON.parse(read('kv_looks'));
+    document.documentElement.lang = looks.language;
+    shownChanges = -1;
+    refresh();
 }
 
 // The items the page adds to the game's menu, answered here.
@@ -243,9 +268,9 @@ function endScreen() {
     if (document.getElementById('ended')) return;
     const e = document.createElement('div');
     e.id = 'ended';
-    e.textContent = 'Hra skončila.';
+    e.textContent = looks.gameEnded;
     const again = document.createElement('button');
-    again.textContent = 'Hrát znovu';
+    again.textContent = looks.playAgain;
     again.addEventListener('click', () => location.reload());
     e.appendChild(again);
     document.body.appendChild(e);
@@ -282,6 +307,23 @@ window.kvelnor = {
     framesPainted: () => scene.painted,
 };
 
+// The translation catalogues the site carries, put where the game looks for them (data/lang). A
+// language's own drawings are drawn from the site; the game finds them by their presence, so an
+// empty stand-in of each lies there. The storage never keeps any of this (only the player's files).
+async function writeCatalogues() {
+    const FS = fs();
+    for (const [path, url] of Object.entries(manifest)) {
+        if (!path.startsWith('data/lang/')) continue;
+        const bytes = path.endsWith('.mo') ? new Uint8Array(await (await fetch(url)).arrayBuffer()) : new Uint8Array(0);
+        let dir = '';
+        for (const part of path.split('/').slice(0, -1)) {
+            dir += (dir ? '/' : '') + part;
+            try { FS.mkdir(dir); } catch { /* already there */ }
+        }
+        FS.writeFile(path, bytes);
+    }
+}
+
 async function start() {
     try {
         // The list of files and the core load side by side.
@@ -293,9 +335,16 @@ async function start() {
         document.getElementById('loading').textContent = `Hru se nepodařilo načíst: ${error.message}`;
         return;
     }
-    looks = JSON.parse(read('kv_looks'));
-    makeCursors();
     restore(fs());
+    try {
+        await writeCatalogues();
+    } catch (error) {
+        console.warn(`catalogues: ${error.message}`);  // the game is then offered in Czech only
+    }
+    read('kv_create', null, ['string'], [rememberedLanguage()]);
+    looks = JSON.parse(read('kv_looks'));
+    document.documentElement.lang = looks.language;
+    makeCursors();
     fit();
     document.getElementById('loading').remove();
     await call('kv_start');

@@ -7,10 +7,14 @@ export const home = '/hra';
 let known = new Map();     // path below home -> content last stored
 let reported = new Map();  // path -> content whose storing failed and was reported
 
+// The game's own data (the translation catalogues the page puts there) is not the player's.
+const notKept = new Set([home + '/data']);
+
 function files(FS, dir, found) {
     for (const name of FS.readdir(dir)) {
         if (name === '.' || name === '..') continue;
         const path = dir + '/' + name;
+        if (notKept.has(path)) continue;
         const stat = FS.stat(path);
         if (FS.isDir(stat.mode)) files(FS, path, found);
         else found.set(path.slice(home.length + 1), FS.readFile(path, { encoding: 'utf8' }));

@@ -100,6 +100,11 @@ export class MenuBar {
                 this.bar.appendChild(element);
             }
         }
+        // The captions follow the game's language.
+        for (const top of menu) {
+            const element = document.getElementById(top.name);
+            if (element.textContent !== top.caption) element.textContent = top.caption;
+        }
         if (this.open) this.renderOpen();
     }
 
