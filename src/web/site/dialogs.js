@@ -82,22 +82,22 @@ export function box(caption, text, question, endFirst, labels) {
     });
 }
 
-// The window of saved positions (spec from the core: captions, each slot's lines, picture and
+// The window of saved positions (as the core describes it: captions, each slot's lines, picture and
 // whether it can be chosen, the row ready for Enter). Resolves with the chosen slot's number, or
 // null after Zrušit or Escape. A click picks a slot, a double click or Enter takes it; the arrow
 // keys move among the slots that can be chosen.
-export function slotWindow(spec, pictureUrl) {
+export function slotWindow(slotList, pictureUrl) {
     return new Promise((resolve) => {
         opened();
         boxes++;
-        const [w, body] = frame(spec.caption, 'box slots');
+        const [w, body] = frame(slotList.caption, 'box slots');
         const list = document.createElement('div');
         list.className = 'slotlist';
         list.setAttribute('role', 'listbox');
         const buttons = document.createElement('div');
         buttons.className = 'buttons';
-        let current = spec.preselected;
-        const rows = spec.slots.map((slot, index) => {
+        let current = slotList.preselected;
+        const rows = slotList.slots.map((slot, index) => {
             const row = document.createElement('div');
             row.className = 'slot';
             row.id = `slot-${slot.slot}`;
@@ -127,18 +127,18 @@ export function slotWindow(spec, pictureUrl) {
             closed();
             resolve(slot);
         };
-        const take = () => { if (current !== null && spec.slots[current].usable) finish(spec.slots[current].slot); };
+        const take = () => { if (current !== null && slotList.slots[current].usable) finish(slotList.slots[current].slot); };
         const choose = document.createElement('button');
-        choose.textContent = spec.choose;
+        choose.textContent = slotList.choose;
         choose.id = 'slotChoose';
         choose.addEventListener('click', take);
         const cancel = document.createElement('button');
-        cancel.textContent = spec.cancel;
+        cancel.textContent = slotList.cancel;
         cancel.id = 'slotCancel';
         cancel.addEventListener('click', () => finish(null));
         buttons.append(choose, cancel);
         function select(index) {
-            if (index === null || !spec.slots[index].usable) return;
+            if (index === null || !slotList.slots[index].usable) return;
             current = index;
             rows.forEach((row, i) => row.setAttribute('aria-selected', String(i === current)));
             rows[current].scrollIntoView({ block: 'nearest' });
@@ -146,7 +146,7 @@ export function slotWindow(spec, pictureUrl) {
         }
         const step = (by) => {
             for (let i = (current ?? -by) + by; i >= 0 && i < rows.length; i += by)
-                if (spec.slots[i].usable) { select(i); return; }
+                if (slotList.slots[i].usable) { select(i); return; }
         };
         const keys = (event) => {
             const handled = { Enter: take, Escape: () => finish(null), ArrowDown: () => step(1), ArrowUp: () => step(-1) }[event.key];
