@@ -88,7 +88,7 @@ TEST_F(WithCatalogues, ChoosingEnglishChangesEverythingAtOnceAndCzechComesBack) 
     const app::TfrmHlavni::SlotSummary automatic{.slot = 0, .used = true, .readable = true, .place = "Day 2 – inn",
                                                  .savedAt = "9. 12. 2026 15:40"};
     EXPECT_EQ(desktop::slotText(automatic, desktop::SlotWindowMode::Save, game.form.catalogue()),
-              "Automatic save\nDay 2 – inn\nsaved 9. 12. 2026 15:40\nsaved by itself when the game ends");
+              "Automatic save\nDay 2 – inn\nsaved 9. 12. 2026 15:40\nsaved automatically when the game ends");
     EXPECT_NE(desktop::historyHtml({"Kovář:Děkuji."}, game.form.catalogue()).indexOf("Thank you."), -1);
 
     QStringList texts;
