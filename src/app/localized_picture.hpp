@@ -12,6 +12,9 @@ namespace app {
 
 inline constexpr std::array kLocalizedPictures = {pic::uvod};
 
+// True for a picture drawn again in each language (the title).
+[[nodiscard]] bool isLocalizedPicture(const std::string& picture);
+
 // Where the picture drawn in the language lies, beside its catalogue (lang/en/Uvod.bmp).
 std::string localizedPicturePath(const std::string& picture, const std::string& language);
 

@@ -30,23 +30,25 @@ ui::Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; 
 }  // namespace
 
 void FormView::refresh() {
+    const std::string& language = form_.catalogue().language();
+    const bool languageChanged = language != drawnLanguage_;
+    drawnLanguage_ = language;
     for (const auto& component : form_.stack.all()) {
         DecodedPicture& decoded = pictures_[component.get()];
         const std::string& path = component->picture();
         // A change of language draws a worded picture again, though the game loaded nothing.
-        std::string shown = path.empty() ? std::string() : app::shownPicture(path, form_.catalogue().language());
-        if (decoded.loads == component->pictureLoads() && decoded.shown == shown) continue;
+        if (decoded.loads == component->pictureLoads() && !(languageChanged && app::isLocalizedPicture(path))) continue;
         decoded.loads = component->pictureLoads();
         decoded.scaled = QImage();
         if (path.empty()) {
             decoded.image = QImage();
         } else {
             const auto decode = [this](const std::string& file) { return store_ != nullptr ? store_->take(file) : decodePicture(file); };
+            const std::string shown = app::shownPicture(path, language);
             decoded.image = decode(shown);
             // A damaged drawing in the language falls back to the game's own picture.
             if (decoded.image.isNull() && shown != path) decoded.image = decode(path);
         }
-        decoded.shown = std::move(shown);
     }
     // Only the scene and whatever is drawn beyond it (a held picture near the scene's edge) is
     // painted again: the frame and the widgets on it stay as they are.

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -63,7 +64,6 @@ protected:
 private:
     struct DecodedPicture {
         std::uint64_t loads = 0;
-        std::string shown;  // the file drawn: the picture, or its drawing in the player's language
         QImage image;
         QImage scaled;  // the part drawn, at the current scale; null until needed
     };
@@ -81,6 +81,7 @@ private:
     LayoutScale scale_;
     std::unordered_map<const ui::Component*, DecodedPicture> pictures_;
     QPixmap backdrop_;
+    std::string drawnLanguage_ = ui::kSourceLanguage;  // the language the pictures were last decoded for
     QRegion drawnBeyondScene_;  // what the last refresh drew outside the scene picture
     ui::Component* pressed_ = nullptr;
     std::optional<QPointF> pointer_;  // where the pointer last was over the view
